@@ -1,0 +1,26 @@
+// The few operating-system services that the portable core (strings,
+// containers, record files, logs) needs. Windows builds implement them in
+// platform_win32.cpp; the native host build (sanitizers, fuzzing) in
+// platform_native.cpp.
+#pragma once
+
+// How the checked containers make the application close after a bad index.
+enum eCloseMode {
+    kClosePost,     // post WM_CLOSE to the application window (base library)
+    kCloseDestroy,  // destroy the application window at once (everything else)
+};
+
+// Closes the application window as the mode says; nothing when there is none.
+void CloseAppWindow(eCloseMode mode);
+
+// The locale-aware comparison used for string equality.
+int LocaleCompare(const char* a, const char* b);
+
+// Replaces target by the complete file tmp. False when it fails; tmp is then
+// left in place for the caller to remove.
+bool ReplaceFileWith(const char* tmp, const char* target);
+
+// Opens a file with a Windows-style path (backslashes).
+#include <cstdio>
+FILE* OpenFile(const char* path, const char* mode);
+int RemoveFile(const char* path);

@@ -1,0 +1,37 @@
+// Host build of the portable core: paths take '/' for '\', the application
+// window is a counter the tests can read.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "base/platform.h"
+
+int g_NativeCloseCount = 0;
+
+void CloseAppWindow(eCloseMode) {
+    ++g_NativeCloseCount;
+}
+
+int LocaleCompare(const char* a, const char* b) {
+    return strcmp(a, b);
+}
+
+static std::string HostPath(const char* path) {
+    std::string p(path);
+    for (char& c : p) {
+        if (c == '\\') c = '/';
+    }
+    return p;
+}
+
+bool ReplaceFileWith(const char* tmp, const char* target) {
+    return rename(HostPath(tmp).c_str(), HostPath(target).c_str()) == 0;
+}
+
+FILE* OpenFile(const char* path, const char* mode) {
+    return fopen(HostPath(path).c_str(), mode);
+}
+
+int RemoveFile(const char* path) {
+    return remove(HostPath(path).c_str());
+}

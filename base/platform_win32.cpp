@@ -1,0 +1,31 @@
+#include <windows.h>
+
+#include "base/appwnd.h"
+#include "base/platform.h"
+
+HWND g_MainWnd = nullptr;
+
+void CloseAppWindow(eCloseMode mode) {
+    if (!g_MainWnd) return;
+    if (mode == kClosePost) {
+        PostMessageA(g_MainWnd, WM_CLOSE, 0, 0);
+    } else {
+        DestroyWindow(g_MainWnd);
+    }
+}
+
+int LocaleCompare(const char* a, const char* b) {
+    return lstrcmpA(a, b);
+}
+
+bool ReplaceFileWith(const char* tmp, const char* target) {
+    return MoveFileExA(tmp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+FILE* OpenFile(const char* path, const char* mode) {
+    return fopen(path, mode);
+}
+
+int RemoveFile(const char* path) {
+    return DeleteFileA(path) ? 0 : -1;
+}

@@ -1,0 +1,79 @@
+// A data file being read or written: the byte stream under the record
+// serializer.
+//
+// Reading checks every count and length against the bytes left, and the first
+// failure (a short file, a bad count) marks the file failed: every later read
+// does nothing, and the whole-file loads report the failure.
+//
+// Writing goes to a temporary file beside the target; the target is replaced
+// only when every byte was written and the file closed cleanly, so a failed
+// save leaves the old file intact.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+class cRecFile {
+public:
+    ~cRecFile();
+    cRecFile(const cRecFile&) = delete;
+    cRecFile& operator=(const cRecFile&) = delete;
+
+    // Opens path for reading; null when it does not open. Does not read the
+    // version word (OpenRead does).
+    static cRecFile* OpenFileRead(const char* path);
+    // Creates a temporary file beside path for writing; null when it fails.
+    static cRecFile* OpenFileWrite(const char* path);
+    // Reads from / writes to memory (snapshots, fuzzing).
+    static cRecFile* OpenMemoryRead(const void* data, size_t size);
+    static cRecFile* OpenMemoryWrite();
+
+    // Reading. Each is all or nothing: false, and the file failed, when fewer
+    // bytes remain than asked for.
+    bool ReadBytes(void* dst, size_t n);
+    bool ReadInt(int32_t* value);
+    bool Skip(size_t n);
+    // Reads a count and checks it: not negative, and count * minBytesEach
+    // not more than the bytes left. Fails the file otherwise.
+    bool ReadCount(int32_t* count, size_t minBytesEach);
+    uint64_t Remaining() const { return m_Size - m_Pos; }
+
+    // Writing. A failed write marks the file failed; later writes do nothing.
+    bool WriteBytes(const void* src, size_t n);
+    bool WriteInt(int32_t value);
+    bool WriteZeros(size_t n);
+
+    // Marks the file failed and notes why in the report log.
+    void Fail(const char* why);
+    bool Failed() const { return m_Failed; }
+    bool IsWriting() const { return m_Writing; }
+    // The bytes written to a memory file.
+    const std::string& MemoryData() const { return m_Mem; }
+
+    // Ends the file. A written file replaces its target only now, and only
+    // when nothing failed. True when every read or write succeeded.
+    bool Close();
+
+private:
+    cRecFile() = default;
+    bool Fill(size_t n);
+
+    FILE* m_File = nullptr;
+    bool m_Writing = false;
+    bool m_Failed = false;
+    bool m_Closed = false;
+    // reading
+    const unsigned char* m_Data = nullptr;  // memory source, or null
+    uint64_t m_Size = 0;
+    uint64_t m_Pos = 0;
+    std::string m_Buf;       // file read buffer
+    size_t m_BufPos = 0;
+    size_t m_BufLen = 0;
+    // writing
+    std::string m_Mem;       // memory destination
+    bool m_ToMemory = false;
+    std::string m_Target;
+    std::string m_TempPath;
+};

@@ -1,0 +1,6 @@
+# Cross-compiling for 64-bit Windows: the same sources, for running the tests
+# under 64-bit Wine on hosts whose kernel runs no 32-bit programs.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(MINGW_PREFIX x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

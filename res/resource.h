@@ -1,0 +1,4 @@
+// Resource ids of the editor.
+#pragma once
+
+#define IDS_APP_TITLE 100

@@ -1,0 +1,333 @@
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "base/log.h"
+#include "base/record.h"
+#include "tests/support/test_env.h"
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> b) {
+    std::string s;
+    for (int c : b) s += static_cast<char>(c);
+    return s;
+}
+
+std::string Int32(int32_t v) {
+    std::string s(4, '\0');
+    memcpy(&s[0], &v, 4);
+    return s;
+}
+
+std::string Str(const std::string& text) {
+    if (text.empty()) return Int32(1);
+    return Int32(static_cast<int32_t>(text.size() + 1)) + text + std::string(1, '\0');
+}
+
+// The worked example of the file format: one 32-bit field, one 16-bit field
+// and one string.
+class cExample : public cSerialRecord {
+public:
+    int32_t m_Int = 0;
+    int16_t m_Short = 0;
+    cString m_Text;
+    cExample() { SetDefault(); }
+    void SetDefault() { Clear(); }
+    void Declare(uint32_t) override {
+        ResetDeclare();
+        AddInt(&m_Int);
+        AddShort(&m_Short);
+        AddString(&m_Text);
+    }
+};
+
+// A record whose layout changed over the versions: version 100 files hold a
+// 16-bit value that is gone now and lack m_New (added in 200) and m_Name.
+class cVersioned : public cSerialRecord {
+public:
+    int32_t m_A = 0;
+    int32_t m_Params[5] = {};
+    int32_t m_New = 0;
+    double m_Ratio = 0;
+    cString m_Name;
+    cString m_Note;
+    cVersioned() { SetDefault(); }
+    void SetDefault() {
+        Clear();
+        m_New = 77;
+        m_Name = "default";
+    }
+    void Declare(uint32_t version) override {
+        ResetDeclare();
+        AddInt(&m_A);
+        if (version < 200) AddShort(&g_ScratchShort);
+        AddInt(m_Params, 5);
+        if (version >= 200) AddInt(&m_New);
+        AddDouble(&m_Ratio);
+        if (version >= 200) AddString(&m_Name);
+        if (version < 200) AddString(&g_ScratchString);
+        AddString(&m_Note);
+    }
+};
+
+class cHolder : public cSerialRecord {
+public:
+    int32_t m_Id = 0;
+    cVector<cExample> m_Items;
+    cVector<int16_t> m_Raw;
+    cHolder() { Clear(); }
+    void Declare(uint32_t) override {
+        ResetDeclare();
+        AddInt(&m_Id);
+    }
+    void Read(cRecFile* f) override {
+        cSerialRecord::Read(f);
+        ReadVector(m_Items, f);
+        m_Raw.ReadRaw(f);
+    }
+    void Write(cRecFile* f) override {
+        cSerialRecord::Write(f);
+        WriteVector(m_Items, f);
+        m_Raw.WriteRaw(f);
+    }
+};
+
+class RecordFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDataVersion(248, 0);
+        CreateReportLog("Report_Editor.txt");
+    }
+    TestAppWindow app;
+};
+
+}  // namespace
+
+TEST_F(RecordFiles, WorkedExampleIsExactBytes) {
+    cExample r;
+    r.m_Int = 1;
+    r.m_Short = 2;
+    r.m_Text = "ab";
+    ASSERT_EQ(1, r.Save("example.dat"));
+    EXPECT_EQ(Bytes({0xF8, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 2, 0, 1, 0, 0, 0, 3, 0, 0, 0, 'a', 'b', 0}),
+              ReadWholeFile("example.dat"));
+    EXPECT_FALSE(FileExists("example.dat.tmp"));
+
+    cExample back;
+    ASSERT_EQ(1, back.Load("example.dat"));
+    EXPECT_EQ(1, back.m_Int);
+    EXPECT_EQ(2, back.m_Short);
+    EXPECT_EQ("ab", back.m_Text);
+    EXPECT_EQ(1, cSerialRecord::IsSameRecord(r, back));
+}
+
+TEST_F(RecordFiles, EmptyStringAndStringCutAtNul) {
+    cExample r;
+    r.m_Text = std::string("ab\0cd", 5);
+    ASSERT_EQ(1, r.Save("cut.dat"));
+    EXPECT_EQ("ab", r.m_Text);  // the record keeps what was written
+    EXPECT_EQ(Int32(248) + Int32(2) + Int32(0) + std::string(2, '\0') + Int32(1) + Str("ab"),
+              ReadWholeFile("cut.dat"));
+    r.m_Text.clear();
+    ASSERT_EQ(1, r.Save("empty.dat"));
+    EXPECT_EQ(Int32(248) + Int32(2) + Int32(0) + std::string(2, '\0') + Int32(1) + Int32(1),
+              ReadWholeFile("empty.dat"));
+}
+
+TEST_F(RecordFiles, OlderVersionFillsOnlyItsFields) {
+    // A version-100 file: m_A, the dropped 16-bit value, five params, the
+    // ratio; then the dropped string and the note.
+    double ratio = 0.5;
+    std::string ratioBytes(8, '\0');
+    memcpy(&ratioBytes[0], &ratio, 8);
+    std::string file = Int32(100) + Int32(4) + Int32(11) + Bytes({0x34, 0x12}) + Int32(1) + Int32(2) +
+                       Int32(3) + Int32(4) + Int32(5) + ratioBytes + Int32(2) + Str("dropped") + Str("note");
+    ASSERT_TRUE(WriteWholeFile("old.dat", file));
+
+    cVersioned r;
+    ASSERT_EQ(1, r.Load("old.dat"));
+    EXPECT_EQ(100u, g_FileVersion);
+    EXPECT_EQ(11, r.m_A);
+    EXPECT_EQ(5, r.m_Params[4]);
+    EXPECT_EQ(0.5, r.m_Ratio);
+    EXPECT_EQ(77, r.m_New);           // added later: keeps its default
+    EXPECT_EQ("default", r.m_Name);
+    EXPECT_EQ("note", r.m_Note);
+    EXPECT_EQ(248u, r.DeclaredVersion());  // laid out for the current version again
+    EXPECT_EQ(4, r.FieldCount());
+    EXPECT_EQ(2, r.StringCount());
+}
+
+TEST_F(RecordFiles, IsSameRecordSeesEveryFieldAndString) {
+    cVersioned a, b;
+    EXPECT_EQ(1, cSerialRecord::IsSameRecord(a, b));
+    b.m_Params[4] = 1;
+    EXPECT_EQ(0, cSerialRecord::IsSameRecord(a, b));
+    b = a;
+    EXPECT_EQ(1, cSerialRecord::IsSameRecord(a, b));
+    b.m_Note = "x";
+    EXPECT_EQ(0, cSerialRecord::IsSameRecord(a, b));
+}
+
+TEST_F(RecordFiles, CopiesDescribeTheirOwnMembers) {
+    cVersioned a;
+    a.m_A = 5;
+    a.m_Note = "n";
+    cVersioned copy(a);
+    for (int i = 0; i < copy.FieldCount(); ++i) {
+        cFieldEntry e = copy.FieldEntry(i);
+        EXPECT_EQ(&copy, e.owner);
+        EXPECT_GE(static_cast<char*>(e.data), reinterpret_cast<char*>(&copy));
+        EXPECT_LT(static_cast<char*>(e.data), reinterpret_cast<char*>(&copy + 1));
+    }
+    EXPECT_EQ(&copy.m_Note, copy.StringEntry(1).text);
+
+    cVersioned assigned;
+    assigned = a;
+    EXPECT_EQ(&assigned.m_A, assigned.FieldEntry(0).data);
+    assigned.Clear();
+    EXPECT_EQ(5, a.m_A);  // clearing the copy leaves the source alone
+    EXPECT_EQ("n", a.m_Note);
+
+    cVersioned target;
+    target.CopyData(a);
+    EXPECT_EQ(1, cSerialRecord::IsSameRecord(a, target));
+}
+
+TEST_F(RecordFiles, VectorsOfRecordsAndRawValues) {
+    cHolder h;
+    h.m_Id = 4;
+    h.m_Items.resize(3);
+    h.m_Items[2].m_Text = "third";
+    h.m_Raw.assign({1, -1});
+    ASSERT_EQ(1, h.Save("holder.dat"));
+
+    cHolder back;
+    back.m_Raw.assign({9, 9, 9, 9});
+    ASSERT_EQ(1, back.Load("holder.dat"));
+    ASSERT_EQ(3u, back.m_Items.size());
+    EXPECT_EQ("third", back.m_Items[2].m_Text);
+    EXPECT_EQ((std::vector<int16_t>{1, -1}), std::vector<int16_t>(back.m_Raw.begin(), back.m_Raw.end()));
+
+    cHolder empty;
+    ASSERT_EQ(1, empty.Save("empty.dat"));
+    ASSERT_EQ(1, back.Load("empty.dat"));
+    EXPECT_TRUE(back.m_Items.empty());
+}
+
+TEST_F(RecordFiles, WholeFileVectorShrinksOnRead) {
+    cVector<cExample> two(2);
+    two[1].m_Int = 42;
+    ASSERT_EQ(1, SaveVector(two, "vec.dat"));
+    EXPECT_EQ(Int32(248) + Int32(2), ReadWholeFile("vec.dat").substr(0, 8));
+
+    cVector<cExample> three(3);
+    three[0].m_Text = "kept?";
+    ASSERT_EQ(1, LoadVector(three, "vec.dat"));
+    ASSERT_EQ(2u, three.size());
+    EXPECT_EQ(42, three[1].m_Int);
+    EXPECT_EQ("", three[0].m_Text);
+}
+
+TEST_F(RecordFiles, OpenReadOfEmptyPathTriesErr) {
+    cExample r;
+    r.m_Int = 3;
+    ASSERT_EQ(1, r.Save("err"));
+    cRecFile* f = OpenRead("");
+    ASSERT_NE(nullptr, f);
+    CloseFile(f);
+}
+
+// Broken files never crash, never corrupt the record and never report success.
+TEST_F(RecordFiles, BrokenFilesFailCleanly) {
+    const std::string good = Int32(248) + Int32(2) + Int32(1) + Bytes({2, 0}) + Int32(1) + Str("ab");
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"empty file", ""},
+        {"shorter than the version word", Bytes({0xF8, 0})},
+        {"cut inside the fields", good.substr(0, 11)},
+        {"cut inside a string", good.substr(0, good.size() - 2)},
+        {"cut before the string count", good.substr(0, 14)},
+        {"more fields than declared", Int32(248) + Int32(3) + Int32(1) + Bytes({2, 0}) + Int32(9) + Int32(0)},
+        {"negative field count", Int32(248) + Int32(-1) + Int32(0)},
+        {"more strings than declared", Int32(248) + Int32(2) + Int32(1) + Bytes({2, 0}) + Int32(2) + Str("a") + Str("b")},
+        {"huge string length", Int32(248) + Int32(2) + Int32(1) + Bytes({2, 0}) + Int32(1) + Int32(0x7FFFFFF0)},
+        {"zero string length", Int32(248) + Int32(2) + Int32(1) + Bytes({2, 0}) + Int32(1) + Int32(0)},
+        {"negative string length", Int32(248) + Int32(2) + Int32(1) + Bytes({2, 0}) + Int32(1) + Int32(-5)},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(WriteWholeFile("broken.dat", c.bytes));
+        cExample r;
+        r.m_Int = 7;
+        r.m_Short = 8;
+        r.m_Text = "keep";
+        EXPECT_EQ(0, r.Load("broken.dat")) << c.what;
+        EXPECT_EQ(7, r.m_Int) << c.what;
+        EXPECT_EQ(8, r.m_Short) << c.what;
+        EXPECT_EQ("keep", r.m_Text) << c.what;
+    }
+    EXPECT_FALSE(app.TakeCloseRequest());
+}
+
+TEST_F(RecordFiles, BrokenVectorCountsFailCleanly) {
+    const std::string cases[] = {
+        Int32(248) + Int32(1000000),                         // more records than bytes
+        Int32(248) + Int32(-3),                              // negative
+        Int32(248) + Int32(2) + Int32(1) + Int32(5) + Bytes({0, 0}) + Int32(0),  // second record missing
+    };
+    for (const std::string& bytes : cases) {
+        ASSERT_TRUE(WriteWholeFile("vec.dat", bytes));
+        cVector<cExample> v(1);
+        v[0].m_Int = 5;
+        EXPECT_EQ(0, LoadVector(v, "vec.dat"));
+        ASSERT_EQ(1u, v.size());
+        EXPECT_EQ(5, v[0].m_Int);
+    }
+    // A raw vector count larger than the file
+    ASSERT_TRUE(WriteWholeFile("raw.dat", Int32(248) + Int32(0) + Int32(0) + Int32(0x40000000) + Int32(1)));
+    cHolder h;
+    h.m_Raw.assign({3});
+    EXPECT_EQ(0, h.Load("raw.dat"));
+    EXPECT_EQ(1u, h.m_Raw.size());
+}
+
+TEST_F(RecordFiles, FailedSaveKeepsTheOldFile) {
+    cExample r;
+    r.m_Int = 1;
+    ASSERT_EQ(1, r.Save("keep.dat"));
+    const std::string before = ReadWholeFile("keep.dat");
+    // The temporary file cannot be created: a folder stands in its place.
+#ifdef _WIN32
+    ASSERT_TRUE(CreateDirectoryA("keep.dat.tmp", nullptr));
+#else
+    ASSERT_EQ(0, system("mkdir keep.dat.tmp"));
+#endif
+    r.m_Int = 2;
+    EXPECT_EQ(0, r.Save("keep.dat"));
+    EXPECT_EQ(before, ReadWholeFile("keep.dat"));
+    EXPECT_EQ(0, r.Save("no such folder\\x.dat"));
+
+    cVector<cExample> v(1);
+    EXPECT_EQ(0, SaveVector(v, "keep.dat"));
+    EXPECT_EQ(before, ReadWholeFile("keep.dat"));
+}
+
+TEST_F(RecordFiles, LongStringsAreCutWhenWritten) {
+    cExample r;
+    r.m_Text.assign(6000, 'x');
+    ASSERT_EQ(1, r.Save("long.dat"));
+    EXPECT_EQ(static_cast<size_t>(kMaxRecordString), r.m_Text.size());
+    cExample back;
+    ASSERT_EQ(1, back.Load("long.dat"));
+    EXPECT_EQ(r.m_Text, back.m_Text);
+}
