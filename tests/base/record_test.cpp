@@ -1,11 +1,8 @@
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "base/log.h"
@@ -307,11 +304,7 @@ TEST_F(RecordFiles, FailedSaveKeepsTheOldFile) {
     ASSERT_EQ(1, r.Save("keep.dat"));
     const std::string before = ReadWholeFile("keep.dat");
     // The temporary file cannot be created: a folder stands in its place.
-#ifdef _WIN32
-    ASSERT_TRUE(CreateDirectoryA("keep.dat.tmp", nullptr));
-#else
-    ASSERT_EQ(0, system("mkdir keep.dat.tmp"));
-#endif
+    ASSERT_TRUE(std::filesystem::create_directory("keep.dat.tmp"));
     r.m_Int = 2;
     EXPECT_EQ(0, r.Save("keep.dat"));
     EXPECT_EQ(before, ReadWholeFile("keep.dat"));
