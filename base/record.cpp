@@ -382,6 +382,16 @@ void cSerialRecord::RemoveCR() {
 // ---------------------------------------------------------------------------
 // Files
 
+static cRecFile* TakeVersionWord(cRecFile* f) {
+    int32_t version;
+    if (!f->ReadInt(&version)) {
+        delete f;  // too short to hold its version word
+        return nullptr;
+    }
+    g_FileVersion = static_cast<uint32_t>(version);
+    return f;
+}
+
 cRecFile* OpenRead(const char* path) {
     if (!path || !*path) path = "err";
     char buf[260];
@@ -391,13 +401,11 @@ cRecFile* OpenRead(const char* path) {
     buf[n] = '\0';
     cRecFile* f = cRecFile::OpenFileRead(buf);
     if (!f) return nullptr;
-    int32_t version;
-    if (!f->ReadInt(&version)) {
-        delete f;  // too short to hold its version word
-        return nullptr;
-    }
-    g_FileVersion = static_cast<uint32_t>(version);
-    return f;
+    return TakeVersionWord(f);
+}
+
+cRecFile* OpenReadBuffer(const void* data, size_t size) {
+    return TakeVersionWord(cRecFile::OpenMemoryRead(data, size));
 }
 
 cRecFile* OpenWrite(const char* path) {

@@ -121,6 +121,8 @@ private:
 // CloseFile ends and deletes the file; for a written file it reports whether
 // the target was completely replaced.
 cRecFile* OpenRead(const char* path);
+// The same for a file image in memory (the bytes must outlive the file).
+cRecFile* OpenReadBuffer(const void* data, size_t size);
 cRecFile* OpenWrite(const char* path);
 bool CloseFile(cRecFile* f);
 

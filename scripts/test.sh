@@ -1,7 +1,8 @@
 #!/bin/bash
 # Sets up, builds and runs every test: the Windows tests under Wine (with
-# Xvfb when there is no display) and the host build of the portable core
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Xvfb when there is no display), the host build of the portable core under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run over
+# the data files.
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 "$ROOT/scripts/setup.sh"
@@ -36,4 +37,23 @@ cmake -S "$ROOT" -B "$native" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ 
 cmake --build "$native" -j "$JOBS"
 (cd "$native" && ctest --output-on-failure -j "$JOBS") || status=1
 
+# The fuzz target over every data file, for a bounded time, from a seed
+# corpus of valid files.
+fuzz="$ROOT/build/fuzz"
+cmake -S "$ROOT" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
+      -DBUILD_FUZZERS=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$fuzz" -j "$JOBS"
+mkdir -p "$fuzz/corpus"
+"$fuzz/fuzz/fuzz_seeds" "$fuzz/corpus"
+if ! "$fuzz/fuzz/fuzz_files" -max_total_time="${FUZZ_SECONDS:-60}" -rss_limit_mb=2048 -malloc_limit_mb=1024 \
+      -artifact_prefix="$fuzz/" "$fuzz/corpus" > "$fuzz/fuzz.log" 2>&1; then
+  tail -n 60 "$fuzz/fuzz.log"
+  echo "fuzz: a crash or leak was found; the input is saved under $fuzz/"
+  status=1
+else
+  grep -E '^Done|stat::number_of_executed_units' "$fuzz/fuzz.log" || true
+fi
+
+# A closing line for the whole run.
+if [ $status = 0 ]; then echo "test: all passed"; else echo "test: FAILED"; fi
 exit $status
