@@ -459,31 +459,32 @@ TEST_F(Database, MissingDataFilesComeFromDefaultAndAreCopied) {
     EXPECT_EQ(1, db.m_Bgm[1].m_SameAsFile);
 }
 
-TEST_F(Database, DataFilesWinAndStayAsTheyAre) {
-    // an old Picture file in the data folder and a different one in the default
-    // folder
-    const std::string dataPicture = I32(150) + Vec({Rec(0, "", {"", ""}), Rec(0, "", {"データ", "d.bmp"})});
-    WriteTableFile("data/database/Picture.dat", 150, Vec({Rec(0, "", {"", ""}), Rec(0, "", {"データ", "d.bmp"})}));
-    WriteTableFile("default/database/Picture.dat", 248,
-                   Vec({Rec(1, I32(0), {"", ""}), Rec(1, I32(0), {"既定", "x.bmp"}), Rec(1, I32(0), {"", ""})}));
-    cEdDatabase db;
-    db.Load();
-    ASSERT_EQ(2u, db.m_Picture.size());
-    EXPECT_EQ("データ", db.m_Picture[1].m_Name);
-    EXPECT_EQ(dataPicture, ReadWholeFile("data/database/Picture.dat"));
-}
-
-TEST_F(Database, ADamagedDataFileIsNotOverwrittenAtLoad) {
-    // the count promises three records, the file holds one
-    const std::string damaged = I32(248) + I32(3) + Rec(1, I32(0), {"壊れ", ""});
-    std::filesystem::create_directories("data/database");
-    ASSERT_TRUE(WriteWholeFile("data/database/Bgm.dat", damaged));
-    WriteTableFile("default/database/Bgm.dat", 248, Vec({Rec(1, I32(0), {"", ""}), Rec(1, I32(0), {"既定", ""})}));
-    cEdDatabase db;
-    db.Load();
-    ASSERT_EQ(2u, db.m_Bgm.size());
-    EXPECT_EQ("既定", db.m_Bgm[1].m_Name);
-    EXPECT_EQ(damaged, ReadWholeFile("data/database/Bgm.dat"));
+// A file in the data folder is loaded when it reads; either way, loading
+// never writes over it.
+TEST_F(Database, DataFilesWinAndAreNeverOverwrittenAtLoad) {
+    struct Case {
+        const char* name;
+        std::string dataFile;
+        size_t size;
+        const char* name1;
+    } cases[] = {
+        {"older version", I32(150) + Vec({Rec(0, "", {"", ""}), Rec(0, "", {"データ", "d.bmp"})}), 2, "データ"},
+        // the count promises three records, the file holds one: the default
+        // folder's table is taken instead
+        {"damaged", I32(248) + I32(3) + Rec(1, I32(0), {"壊れ", ""}), 3, "既定"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::create_directories("data/database");
+        ASSERT_TRUE(WriteWholeFile("data/database/Picture.dat", c.dataFile));
+        WriteTableFile("default/database/Picture.dat", 248,
+                       Vec({Rec(1, I32(0), {"", ""}), Rec(1, I32(0), {"既定", "x.bmp"}), Rec(1, I32(0), {"", ""})}));
+        cEdDatabase db;
+        db.Load();
+        ASSERT_EQ(c.size, db.m_Picture.size());
+        EXPECT_EQ(c.name1, db.m_Picture[1].m_Name);
+        EXPECT_EQ(c.dataFile, ReadWholeFile("data/database/Picture.dat"));
+    }
 }
 
 TEST_F(Database, TablesTooShortArePaddedAndEntryZeroIsNoEffect) {
