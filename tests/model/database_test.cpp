@@ -364,7 +364,6 @@ TEST_F(Database, SwordPositionFlipsCameWithVersion138) {
 template <class T>
 void ExpectSameAsFileByVersion(const char* name, const std::string& rawAfterFlag, int fieldsAfterFlag,
                                std::initializer_list<std::string> strings, const std::string& nested,
-                               void (*WriteFile)(const char*, uint32_t, const std::string&),
                                cVector<T> (*Load)(uint32_t, const std::string&)) {
     struct Case {
         uint32_t version;
@@ -383,15 +382,13 @@ void ExpectSameAsFileByVersion(const char* name, const std::string& rawAfterFlag
 }
 
 TEST_F(Database, SameAsFileFlagByVersion) {
-    ExpectSameAsFileByVersion<cEdSwordType>("SwordType", "", 0, {"剣", "l", "r"}, Vec({}), &WriteTableFile,
+    ExpectSameAsFileByVersion<cEdSwordType>("SwordType", "", 0, {"剣", "l", "r"}, Vec({}),
                                             &LoadFile<cEdSwordType>);
     ExpectSameAsFileByVersion<cEdEffect>("Effect", I32(64) + I32(48) + I32(1), 3, {"炎", "f"},
-                                         Vec({Rec(2, I32(2) + I32(3), {})}), &WriteTableFile,
-                                         &LoadFile<cEdEffect>);
-    ExpectSameAsFileByVersion<cEdPicture>("Picture", "", 0, {"絵", "p"}, "", &WriteTableFile,
-                                          &LoadFile<cEdPicture>);
-    ExpectSameAsFileByVersion<cEdSound>("Sound", "", 0, {"音", "s"}, "", &WriteTableFile, &LoadFile<cEdSound>);
-    ExpectSameAsFileByVersion<cEdBgm>("Bgm", "", 0, {"曲", "b"}, "", &WriteTableFile, &LoadFile<cEdBgm>);
+                                         Vec({Rec(2, I32(2) + I32(3), {})}), &LoadFile<cEdEffect>);
+    ExpectSameAsFileByVersion<cEdPicture>("Picture", "", 0, {"絵", "p"}, "", &LoadFile<cEdPicture>);
+    ExpectSameAsFileByVersion<cEdSound>("Sound", "", 0, {"音", "s"}, "", &LoadFile<cEdSound>);
+    ExpectSameAsFileByVersion<cEdBgm>("Bgm", "", 0, {"曲", "b"}, "", &LoadFile<cEdBgm>);
 
     // the effect's other fields stay in place whether or not the flag is there
     cVector<cEdEffect> v = LoadFile<cEdEffect>(150, Vec({Rec(3, I32(64) + I32(48) + I32(1), {"炎", "f"}) +
