@@ -24,3 +24,6 @@ bool ReplaceFileWith(const char* tmp, const char* target);
 #include <cstdio>
 FILE* OpenFile(const char* path, const char* mode);
 int RemoveFile(const char* path);
+// Creates one folder. True when the folder is there afterwards (also when it
+// already was).
+bool CreateFolder(const char* path);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include <sys/stat.h>
+
 #include "base/platform.h"
 
 int g_NativeCloseCount = 0;
@@ -34,4 +36,11 @@ FILE* OpenFile(const char* path, const char* mode) {
 
 int RemoveFile(const char* path) {
     return remove(HostPath(path).c_str());
+}
+
+bool CreateFolder(const char* path) {
+    const std::string p = HostPath(path);
+    if (mkdir(p.c_str(), 0777) == 0) return true;
+    struct stat st;
+    return stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }

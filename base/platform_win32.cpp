@@ -29,3 +29,9 @@ FILE* OpenFile(const char* path, const char* mode) {
 int RemoveFile(const char* path) {
     return DeleteFileA(path) ? 0 : -1;
 }
+
+bool CreateFolder(const char* path) {
+    if (CreateDirectoryA(path, nullptr)) return true;
+    const DWORD attr = GetFileAttributesA(path);
+    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
+}
