@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 
 #include "model/cmd_tables.h"
 #include "model/flow.h"
@@ -54,7 +55,7 @@ void InsertParam(cVector<int32_t>& p, int i, int32_t v) {
 // A character status index in parameter item, whose owner is in parameter
 // who, moves past an entry inserted at pos (system values never moved).
 void RaiseStatusParam(cVector<int32_t>& p, int who, int item, int pos) {
-    if (p[who] != kWhoSystem && p[item] >= pos) ++p[item];
+    if (p[who] != kWhoSystem && p[item] >= pos && p[item] < INT32_MAX) ++p[item];
 }
 
 // Parameter 0 of the database kinds, the table it names, and the index that
@@ -214,7 +215,7 @@ void cEdCommand::Convert() {
     // Shot graphics were renumbered by one.
     if (v < 219 && kind == kCmdGraphic) {
         resize(ParamCount());
-        if (p[0] == 3) p[1] = std::min(p[1] + 1, kMaxShotGraphic);
+        if (p[0] == 3) p[1] = (p[1] >= kMaxShotGraphic) ? kMaxShotGraphic : p[1] + 1;
     }
     if (v < 220 && charaSet && kind == kCmdShot && m_spShot) {
         m_spShot->m_nGraphic = static_cast<int16_t>(std::min(m_spShot->m_nGraphic + 1, kMaxShotGraphic));

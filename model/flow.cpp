@@ -86,6 +86,15 @@ void cEdCond::Read(cRecFile* f) {
     Validate();
 }
 
+void cEdCond::Write(cRecFile* f) {
+    Validate();
+    cSerialRecord::Write(f);
+}
+
+void cEdCond::Validate() {
+    if (m_nKind < 0 || m_nKind >= kCondKindCount) m_nKind = 0;
+}
+
 // ---------------------------------------------------------------------------
 // cEdKeyCond
 

@@ -21,7 +21,9 @@ public:
     void SetDefault();
     void Declare(uint32_t version) override;
     void Read(cRecFile* f) override;
-    void Validate() {}
+    void Write(cRecFile* f) override;
+    // A kind outside g_CondKind becomes 0.
+    void Validate();
 
     bool operator==(const cEdCond& o) const { return IsSameRecord(*this, o) != 0; }
     bool operator!=(const cEdCond& o) const { return !(*this == o); }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -317,6 +319,9 @@ TEST_F(FlowRecords, ConditionFixUps) {
         {209, {{1, 5}, {6, 6}}, &cEdCond::m_nItem, 7},
         {209, {{1, 5}, {5, 2}, {6, 1}}, &cEdCond::m_nItem, 1},
         {210, {{1, 5}, {6, 6}}, &cEdCond::m_nItem, 6},
+        {150, {{1, 6}}, &cEdCond::m_nKind, 0},
+        {248, {{1, 8}}, &cEdCond::m_nKind, 0},
+        {248, {{1, -1}}, &cEdCond::m_nKind, 0},
         {42, {{1, 1}}, &cEdCond::m_bPercent, 0},
         {43, {{1, 1}, {16, 1}}, &cEdCond::m_bPercent, 1},
     };
@@ -459,6 +464,8 @@ TEST_F(FlowRecords, CommandParameterConversions) {
         {210, 0, kCmdStatusOp2, {0, 6, 1}, {0, 6, 1}},
         {218, 0, kCmdGraphic, {3, 40, 0}, {3, 41, 0}},
         {218, 0, kCmdGraphic, {3, 119, 0}, {3, 119, 0}},
+        {218, 0, kCmdGraphic, {3, INT32_MAX, 0}, {3, 119, 0}},
+        {209, 0, kCmdStatusOp2, {0, INT32_MAX, 1}, {0, INT32_MAX, 1}},
         {218, 0, kCmdGraphic, {2, 40, 0}, {2, 40, 0}},
         {219, 0, kCmdGraphic, {3, 40, 0}, {3, 40, 0}},
         {218, 1, kCmdGraphic - kCmd2Offset, {3, 40, 0}, {3, 41, 0}},
