@@ -345,6 +345,16 @@ TEST_F(FlowRecords, ConditionBefore110KeepsWhatTheFileLacks) {
     EXPECT_EQ(5, cond.m_nRandMin);
     EXPECT_EQ(6, cond.m_nRightVar);
     EXPECT_EQ(1, cond.m_bPercent);
+
+    // the last version without the fields, and the first with them
+    for (uint32_t version : {109u, 110u}) {
+        cEdCond c;
+        c.m_nRandMin = 5;
+        ASSERT_TRUE(ReadBytes(c, Record(CondLayout(), version, {{CondField(2), {77}}, {CondField(16), {1}}}), version));
+        EXPECT_EQ(77, c.m_nValue);
+        EXPECT_EQ(1, c.m_bPercent);
+        EXPECT_EQ(version < 110 ? 5 : 0, c.m_nRandMin) << version;
+    }
 }
 
 // Old status tables are today's without the entries that later versions
