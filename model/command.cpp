@@ -62,14 +62,14 @@ void RaiseStatusParam(cVector<int32_t>& p, int who, int item, int pos) {
 // replaces one outside the table.
 struct cDbParamKind {
     int kind;
-    eDbTable table;
+    eDatabaseTable table;
     int32_t reset;
 };
 
 const cDbParamKind kDbParamKinds[] = {
-    {kCmdAnimeSet, kDbAnimeSet, 0}, {kCmdAnime, kDbAnime, 1},         {kCmdEffect, kDbEffect, 1},
-    {kCmdCharaEffect, kDbCharaEffect, 1}, {kCmdScrEffect, kDbScrEffect, 1}, {kCmdPicture, kDbPicture, 1},
-    {kCmdSound, kDbSound, 1},       {kCmdBgm, kDbBgm, 1},
+    {kCmdAnimeSet, kTableAnimeSet, 0}, {kCmdAnime, kTableAnime, 1},         {kCmdEffect, kTableEffect, 1},
+    {kCmdCharaEffect, kTableCharaEffect, 1}, {kCmdScrEffect, kTableScrEffect, 1}, {kCmdPicture, kTablePicture, 1},
+    {kCmdSound, kTableSound, 1},       {kCmdBgm, kTableBgm, 1},
 };
 
 // The palette named by a stored palette value, or false for none.
@@ -223,8 +223,8 @@ void cEdCommand::Convert() {
 }
 
 void cEdCommand::Validate() {
-    if (OutsideTable(m_nAnime, kDbAnime)) m_nAnime = 0;
-    if (OutsideTable(m_nSound, kDbSound)) m_nSound = 0;
+    if (OutsideTable(m_nAnime, kTableAnime)) m_nAnime = 0;
+    if (OutsideTable(m_nSound, kTableSound)) m_nSound = 0;
 
     // A kind outside the table of its set is no command at all.
     const int count = (m_nCmdSet == 0) ? kCmdKindCount : kCmdKind2Count;
@@ -239,10 +239,10 @@ void cEdCommand::Validate() {
     if (m_nCmdSet == 0 && kind >= kCmdShot && kind <= kCmdSummonItem && !m_spShot) NewShared(m_spShot);
 
     if (m_nCmdSet == 0 && kind == kCmdSword) {
-        if (OutsideTable(m_spShot->m_nMoveType, kDbSwordType)) m_spShot->m_nMoveType = 0;
+        if (OutsideTable(m_spShot->m_nMoveType, kTableSwordType)) m_spShot->m_nMoveType = 0;
         const cRecordRefs* refs = GetRecordRefs();
         // An empty SwordType table leaves the time as it is.
-        if (refs && !OutsideTable(m_spShot->m_nMoveType, kDbSwordType)) {
+        if (refs && !OutsideTable(m_spShot->m_nMoveType, kTableSwordType)) {
             m_nTime = refs->SwordTime(m_spShot->m_nMoveType);
         }
     }

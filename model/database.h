@@ -8,6 +8,8 @@
 // version N and later; the Read of a record converts what older files hold.
 #pragma once
 
+#include "model/db_table.h"
+
 #include <cstdint>
 
 #include "base/record.h"
@@ -176,20 +178,6 @@ class cEdPicture : public cEdFileEntry {};
 class cEdSound : public cEdFileEntry {};
 class cEdBgm : public cEdFileEntry {};
 
-// The ten tables, in the fixed order of loading and saving.
-enum eDatabaseTable {
-    kTableAnimeSet,
-    kTableAnime,
-    kTableBmpCharaExc,
-    kTableSwordType,
-    kTableEffect,
-    kTableCharaEffect,
-    kTableScrEffect,
-    kTablePicture,
-    kTableSound,
-    kTableBgm,
-    kDatabaseTableCount
-};
 
 // "data\database\<table>.dat" and "default\database\<table>.dat".
 extern const cString g_DatabasePath[kDatabaseTableCount];

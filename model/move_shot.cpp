@@ -201,5 +201,5 @@ void cEdShot::Write(cRecFile* f) {
 
 void cEdShot::Validate() {
     if (m_nScale <= 0) m_nScale = 1;
-    if (OutsideTable(m_nEffect, kDbEffect)) m_nEffect = 0;
+    if (OutsideTable(m_nEffect, kTableEffect)) m_nEffect = 0;
 }

@@ -12,7 +12,7 @@ const cRecordRefs* GetRecordRefs() {
     return s_Refs;
 }
 
-bool OutsideTable(int index, eDbTable table) {
+bool OutsideTable(int index, eDatabaseTable table) {
     if (index < 0) return true;
     return s_Refs && index >= s_Refs->TableSize(table);
 }

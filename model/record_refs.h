@@ -8,18 +8,7 @@
 
 #include <cstdint>
 
-enum eDbTable {
-    kDbAnimeSet,
-    kDbAnime,
-    kDbBmpCharaExc,
-    kDbSwordType,
-    kDbEffect,
-    kDbCharaEffect,
-    kDbScrEffect,
-    kDbPicture,
-    kDbSound,
-    kDbBgm,
-};
+#include "model/db_table.h"
 
 enum ePaletteKind {
     kPaletteCommon,
@@ -35,7 +24,7 @@ enum eObjType {
 class cRecordRefs {
 public:
     virtual ~cRecordRefs() = default;
-    virtual int TableSize(eDbTable table) const = 0;
+    virtual int TableSize(eDatabaseTable table) const = 0;
     // Sum of the times of the positions of a sword type (index inside the
     // table), capped at 9999.
     virtual int16_t SwordTime(int index) const = 0;
@@ -48,5 +37,5 @@ const cRecordRefs* GetRecordRefs();
 
 // True when index does not name an entry of a table or palette: negative, or
 // not below the known size.
-bool OutsideTable(int index, eDbTable table);
+bool OutsideTable(int index, eDatabaseTable table);
 bool OutsidePalette(int index, ePaletteKind palette, eObjType type);

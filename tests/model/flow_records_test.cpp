@@ -9,7 +9,7 @@
 #include "model/cmd_tables.h"
 #include "model/flow.h"
 #include "model/record_refs.h"
-#include "tests/model/record_bytes.h"
+#include "tests/model/flow_layouts.h"
 #include "tests/support/test_env.h"
 
 using namespace recbytes;
@@ -22,7 +22,7 @@ class FakeRefs : public cRecordRefs {
 public:
     int tableSize = 3;
     int paletteSize = 5;
-    int TableSize(eDbTable) const override { return tableSize; }
+    int TableSize(eDatabaseTable) const override { return tableSize; }
     int16_t SwordTime(int index) const override { return static_cast<int16_t>(10 * (index + 1)); }
     int PaletteSize(ePaletteKind, eObjType) const override { return paletteSize; }
 };
@@ -50,12 +50,12 @@ TEST_F(FlowRecords, DefaultRecordsWriteTheirLayouts) {
     cEdKeyCond key;
     cEdFlow flow;
     cEdCommand command;
-    EXPECT_EQ(Record(MoveLayout(), 248), WriteBytes(move));
-    EXPECT_EQ(Record(ShotLayout(), 248), WriteBytes(shot));
-    EXPECT_EQ(Record(CondLayout(), 248), WriteBytes(cond));
-    EXPECT_EQ(Record(KeyCondLayout(), 248) + KeyStates(std::vector<int>(19, 0)), WriteBytes(key));
-    EXPECT_EQ(EmptyFlow(), WriteBytes(flow));
-    EXPECT_EQ(Command(248, {}, "", "", "", {}, {}), WriteBytes(command));
+    EXPECT_EQ(Record(MoveLayout(), 248), WrittenBytes(move));
+    EXPECT_EQ(Record(ShotLayout(), 248), WrittenBytes(shot));
+    EXPECT_EQ(Record(CondLayout(), 248), WrittenBytes(cond));
+    EXPECT_EQ(Record(KeyCondLayout(), 248) + KeyStates(std::vector<int>(19, 0)), WrittenBytes(key));
+    EXPECT_EQ(EmptyFlow(), WrittenBytes(flow));
+    EXPECT_EQ(Command(248, {}, "", "", "", {}, {}), WrittenBytes(command));
 }
 
 // A flow with a condition, a key condition and a command that holds a move,
@@ -140,12 +140,12 @@ Populated MakePopulated() {
 
 TEST_F(FlowRecords, PopulatedFlowWritesAndReadsBackByteForByte) {
     Populated p = MakePopulated();
-    EXPECT_EQ(p.bytes, WriteBytes(p.flow));
+    EXPECT_EQ(p.bytes, WrittenBytes(p.flow));
 
     cEdFlow read;
     ASSERT_TRUE(ReadBytes(read, p.bytes, 248));
     EXPECT_TRUE(read == p.flow);
-    EXPECT_EQ(p.bytes, WriteBytes(read));
+    EXPECT_EQ(p.bytes, WrittenBytes(read));
     // the double goes through bit for bit
     EXPECT_EQ(0.1, read.m_Commands[0].m_spMove->m_dTurnSpeedRate);
 }
@@ -176,7 +176,7 @@ TEST_F(FlowRecords, CopiesOwnTheirMoveShotAndFlows) {
         EXPECT_EQ(26, src.m_Flows[0].m_nId);
         EXPECT_FALSE(*copy == src);
     }
-    EXPECT_EQ(p.bytes, WriteBytes(p.flow));
+    EXPECT_EQ(p.bytes, WrittenBytes(p.flow));
 
     cEdCommand empty;
     assigned = empty;
@@ -281,7 +281,7 @@ TEST_F(FlowRecords, ShotChecksEnlargementAndEffect) {
         shot.m_nScale = static_cast<int8_t>(c.scale);
         shot.m_nEffect = static_cast<int16_t>(c.effect);
         EXPECT_EQ(Record(ShotLayout(), 248, {{24, {double(c.wantScale)}}, {48, {double(c.wantEffect)}}}),
-                  WriteBytes(shot));
+                  WrittenBytes(shot));
     }
 }
 
@@ -422,7 +422,7 @@ TEST_F(FlowRecords, KeyConditionKeepsTheCountOfItsFile) {
     ASSERT_TRUE(ReadBytes(key, bytes, 100));
     EXPECT_EQ(5u, key.m_bbKeys.size());
     EXPECT_EQ(1, key.m_bNoMax);
-    EXPECT_EQ(bytes, WriteBytes(key));
+    EXPECT_EQ(bytes, WrittenBytes(key));
 }
 
 struct CommandCase {
@@ -596,7 +596,7 @@ TEST_F(FlowRecords, ShotKindsWithoutAShotGetADefaultOne) {
         EXPECT_TRUE(*cmd.m_spShot == def || kind == kCmdSword);
         const int time = (kind == kCmdSword) ? 10 : 0;  // sword type 0 runs 10
         EXPECT_EQ(Command(248, {{2, {double(kind)}}, {3, {double(time)}}}, "", "", Record(ShotLayout(), 248), {}, {}),
-                  WriteBytes(cmd));
+                  WrittenBytes(cmd));
     }
     cEdCommand other;
     other.m_nCmdSet = 1;
@@ -703,11 +703,11 @@ TEST_F(FlowRecords, NestingDeeperThanTheLimitFailsTheFile) {
 
     cEdFlow flow;
     EXPECT_EQ(1, flow.Load("ok.dat"));
-    EXPECT_EQ(ok.substr(4), WriteBytes(flow));
+    EXPECT_EQ(ok.substr(4), WrittenBytes(flow));
 
     Populated p = MakePopulated();
     EXPECT_EQ(0, p.flow.Load("deep.dat"));
-    EXPECT_EQ(p.bytes, WriteBytes(p.flow));
+    EXPECT_EQ(p.bytes, WrittenBytes(p.flow));
     // the depth count starts afresh after a failed file
     EXPECT_EQ(1, flow.Load("ok.dat"));
 

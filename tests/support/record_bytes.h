@@ -17,14 +17,22 @@ inline std::string I32(int32_t v) {
     return s;
 }
 
-inline std::string I16(int16_t v) {
+inline std::string I16(int v) {
+    int16_t x = static_cast<int16_t>(v);
     std::string s(2, '\0');
-    memcpy(&s[0], &v, 2);
+    memcpy(&s[0], &x, 2);
     return s;
 }
 
 inline std::string U8(int v) {
     return std::string(1, static_cast<char>(v));
+}
+inline std::string I8(int v) { return U8(v); }
+
+inline std::string F64(double v) {
+    std::string s(8, '\0');
+    memcpy(&s[0], &v, 8);
+    return s;
 }
 
 // A stored string: length + 1, then the bytes and a NUL (an empty string is
@@ -48,13 +56,28 @@ inline std::string Vec(std::initializer_list<std::string> records) {
     return s;
 }
 
-// What a record writes at the current data version.
-inline std::string WrittenBytes(cSerialRecord& r) {
+// What a record (or anything with Write) writes at the current data version.
+template <class T>
+std::string WrittenBytes(T& obj) {
     cRecFile* mem = cRecFile::OpenMemoryWrite();
-    r.Write(mem);
+    obj.Write(mem);
     std::string bytes = mem->MemoryData();
     delete mem;
     return bytes;
+}
+
+// Reads bytes written by a file of the given version into obj; true when the
+// whole input was taken without a failure.
+template <class T>
+bool ReadBytes(T& obj, const std::string& bytes, uint32_t version) {
+    const uint32_t saved = g_FileVersion;
+    g_FileVersion = version;
+    cRecFile* f = cRecFile::OpenMemoryRead(bytes.data(), bytes.size());
+    obj.Read(f);
+    const bool ok = !f->Failed() && f->Remaining() == 0;
+    delete f;
+    g_FileVersion = saved;
+    return ok;
 }
 
 }  // namespace recbytes

@@ -10,30 +10,9 @@
 
 #include "base/recfile.h"
 #include "base/record.h"
+#include "tests/support/record_bytes.h"
 
 namespace recbytes {
-
-inline std::string I8(int v) { return std::string(1, static_cast<char>(v)); }
-inline std::string I16(int v) {
-    int16_t x = static_cast<int16_t>(v);
-    std::string s(2, '\0');
-    memcpy(&s[0], &x, 2);
-    return s;
-}
-inline std::string I32(int32_t v) {
-    std::string s(4, '\0');
-    memcpy(&s[0], &v, 4);
-    return s;
-}
-inline std::string F64(double v) {
-    std::string s(8, '\0');
-    memcpy(&s[0], &v, 8);
-    return s;
-}
-inline std::string Str(const std::string& text) {
-    if (text.empty()) return I32(1);
-    return I32(static_cast<int32_t>(text.size() + 1)) + text + std::string(1, '\0');
-}
 
 // One field of a layout: element width (8 is a double), element count, the
 // first version that holds it and the first that no longer does, and its
@@ -172,30 +151,6 @@ inline std::string Flow(uint32_t version, const Values& fields, const std::vecto
         for (const std::string& e : *list) s += e;
     }
     return s;
-}
-
-// Writes a record (or anything with Write) to memory and returns the bytes.
-template <class T>
-std::string WriteBytes(T& obj) {
-    cRecFile* f = cRecFile::OpenMemoryWrite();
-    obj.Write(f);
-    std::string bytes = f->MemoryData();
-    delete f;
-    return bytes;
-}
-
-// Reads bytes written by a file of the given version into obj; true when the
-// whole input was taken without a failure.
-template <class T>
-bool ReadBytes(T& obj, const std::string& bytes, uint32_t version) {
-    const uint32_t saved = g_FileVersion;
-    g_FileVersion = version;
-    cRecFile* f = cRecFile::OpenMemoryRead(bytes.data(), bytes.size());
-    obj.Read(f);
-    const bool ok = !f->Failed() && f->Remaining() == 0;
-    delete f;
-    g_FileVersion = saved;
-    return ok;
 }
 
 }  // namespace recbytes
