@@ -24,3 +24,10 @@ bool ReplaceFileWith(const char* tmp, const char* target);
 #include <cstdio>
 FILE* OpenFile(const char* path, const char* mode);
 int RemoveFile(const char* path);
+
+// True when a file or folder of that name exists.
+bool PathExists(const char* path);
+
+// Milliseconds of the system's multimedia clock (wraps after 49.7 days).
+#include <cstdint>
+uint32_t MilliClock();

@@ -1,5 +1,8 @@
 // Host build of the portable core: paths take '/' for '\', the application
 // window is a counter the tests can read.
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -34,4 +37,14 @@ FILE* OpenFile(const char* path, const char* mode) {
 
 int RemoveFile(const char* path) {
     return remove(HostPath(path).c_str());
+}
+
+bool PathExists(const char* path) {
+    struct stat st;
+    return stat(HostPath(path).c_str(), &st) == 0;
+}
+
+uint32_t MilliClock() {
+    using namespace std::chrono;
+    return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }

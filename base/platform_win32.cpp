@@ -29,3 +29,11 @@ FILE* OpenFile(const char* path, const char* mode) {
 int RemoveFile(const char* path) {
     return DeleteFileA(path) ? 0 : -1;
 }
+
+bool PathExists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+uint32_t MilliClock() {
+    return timeGetTime();
+}
