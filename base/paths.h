@@ -1,7 +1,8 @@
 // Path and file helpers. Paths are Shift-JIS byte strings with '\' as the
 // only folder separator; a buffer path is MAX_PATH (260) bytes. The scanning
 // helpers step over two-byte characters, so a trail byte 0x5C (as in "表" or
-// "ソ") is never taken for a separator.
+// "ソ") is never taken for a separator. The helpers that need the shell and
+// the common dialogs are in paths_win32.h.
 #pragma once
 
 #include "base/containers.h"
@@ -38,38 +39,3 @@ bool IsExt(const char* path, const char* ext);
 // 1 when one exists, else 0. The unnumbered file itself is never a result.
 int FindLatestCopy(char* dst, const char* path, const char* ext);
 int FindLatestCopy(cString* dst, const cString& path, const char* ext);
-
-#ifdef _WIN32
-#include <windows.h>
-
-// An absolute path becomes relative to the current folder (it stays when no
-// relative path exists, as on another drive); a relative one is left alone.
-// 0 when the current folder cannot be read, else 1.
-int MakeRelativePath(char* path);
-int MakeRelativePath(cString* path);
-// A relative path becomes a full path; 0 when the current folder cannot be
-// read, else 1.
-int MakeFullPath(char* path);
-
-// Appends folder + "\" + name for every entry matching folder\*.ext, in the
-// order the system gives them; 0 when nothing matches, else 1.
-int FindFiles(cVector<cString>* list, const char* folder, const char* ext);
-
-// The system's open-file dialog (files must exist, the current folder is kept).
-// 0 when cancelled; else 1 with the choice in buf and, when results is given,
-// each chosen file's full path appended to it.
-int OpenFileDialog(HWND owner, char* buf, int bufSize, const char* initDir, const char* title,
-                   const char* filter, const char* defExt, int multi, cVector<cString>* results = nullptr);
-// The system's save-file dialog on a kPathBufSize buffer, cleared first unless
-// keep is set (then it proposes its text). 1 when a name was chosen, else 0.
-int SaveFileDialog(HWND owner, char* buf, const char* initDir, const char* title, const char* filter,
-                   const char* defExt, int keep);
-// The system's folder browser, starting at initDir. 1 with the chosen folder's
-// path in result (kPathBufSize bytes), 0 when cancelled.
-int BrowseFolder(HWND owner, char* result, const char* initDir, const char* title);
-
-// "終了しますか？" with Yes and No; true on Yes.
-bool ConfirmExit(HWND owner);
-void SetWaitCursor();
-void SetArrowCursor();
-#endif

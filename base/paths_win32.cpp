@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "base/paths.h"
+#include "base/paths_win32.h"
 #include "base/str.h"
 
 namespace {
