@@ -27,3 +27,10 @@ int RemoveFile(const char* path);
 // Creates one folder. True when the folder is there afterwards (also when it
 // already was).
 bool CreateFolder(const char* path);
+
+// True when a file or folder of that name exists.
+bool PathExists(const char* path);
+
+// Milliseconds of the system's multimedia clock (wraps after 49.7 days).
+#include <cstdint>
+uint32_t MilliClock();

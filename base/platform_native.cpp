@@ -1,5 +1,8 @@
 // Host build of the portable core: paths take '/' for '\', the application
 // window is a counter the tests can read.
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -43,4 +46,14 @@ bool CreateFolder(const char* path) {
     if (mkdir(p.c_str(), 0777) == 0) return true;
     struct stat st;
     return stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PathExists(const char* path) {
+    struct stat st;
+    return stat(HostPath(path).c_str(), &st) == 0;
+}
+
+uint32_t MilliClock() {
+    using namespace std::chrono;
+    return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }

@@ -35,3 +35,11 @@ bool CreateFolder(const char* path) {
     const DWORD attr = GetFileAttributesA(path);
     return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+bool PathExists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+uint32_t MilliClock() {
+    return timeGetTime();
+}

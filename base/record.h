@@ -87,6 +87,9 @@ public:
     // 0 when the file could not be written completely (the old file stays).
     int Load(const char* path);
     int Save(const char* path);
+    // Loads the newest numbered copy of the file (FindLatestCopy, paths.h);
+    // 0 when there is none or it does not load.
+    int LoadLatestCopy(const char* path, const char* ext);
     void RemoveCR();
 
     // Lays the record out for a version (the layout is built on first use).

@@ -1,0 +1,18 @@
+// Frame pacing for the editor's preview loop: a frame limiter and a frame
+// counter on the millisecond clock. Both keep process-wide state and belong
+// to the UI thread.
+#pragma once
+
+#include <cstdint>
+
+// Frames per second of the last completed one-second window (0 until the
+// first has completed); counts this call as a frame.
+int CountFps();
+// False while the next frame is not due; true when it is, and the next frame
+// is then due 1000 / fps whole milliseconds later. Always true for fps 0.
+bool WaitFrame(uint32_t fps);
+
+// The clock both read (null: the system's multimedia clock). Setting it
+// starts the counter and the limiter afresh.
+typedef uint32_t (*FrameClock)();
+void SetFrameClock(FrameClock clock);
