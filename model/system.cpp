@@ -64,8 +64,9 @@ const char* const kTitleMenuTexts[kTitleMenuCount] = {
     "はじめから", "つづきから", "チャレンジ", "フリー", "リプレイ", "オプション", "しゅうりょう",
 };
 const char* const kMapMenuTexts[kMapMenuCount] = {"セーブ", "オートセーブ", "もどる", "タイトルへ"};
+// The texts of the option menu's items, in the order of the items.
 const char* const kOptionMenuTexts[kOptionMenuCount] = {
-    "BGM", "SE", "ランキング登録", "ランキング登録名", "もどる", "",
+    "カラー", "BGM", "SE", "ランキング登録", "ランキング登録名", "もどる",
 };
 
 cVector<uint8_t> DefaultStock() {

@@ -229,7 +229,7 @@ TEST_F(SystemSettings, DefaultFileHasItsExactBytes) {
     const std::vector<std::vector<const char*>> menus = {
         {"はじめから", "つづきから", "チャレンジ", "フリー", "リプレイ", "オプション", "しゅうりょう"},
         {"セーブ", "オートセーブ", "もどる", "タイトルへ"},
-        {"BGM", "SE", "ランキング登録", "ランキング登録名", "もどる", ""},
+        {"カラー", "BGM", "SE", "ランキング登録", "ランキング登録名", "もどる"},
     };
     for (const auto& menu : menus) {
         b.Int(static_cast<int32_t>(menu.size()));
