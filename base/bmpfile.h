@@ -12,8 +12,8 @@ const int kBmpFileHeaderSize = 14;
 const int kBmpInfoHeaderSize = 40;
 const int kBmpHeadersSize = kBmpFileHeaderSize + kBmpInfoHeaderSize;  // 54
 const int kBmpColorTableSize = 256 * 4;
-// Largest width or height accepted.
-const int kBmpMaxSide = 32767;
+// Largest width or height accepted (the pixels must also fit in the file).
+const int kBmpMaxSide = 65535;
 
 enum eBmpCheck {
     kBmpOk,

@@ -15,7 +15,6 @@ RGBQUAD g_StdPalette[256];
 uint8_t g_TransIndex = 0;
 uint8_t g_MaskIndex = 0;
 uint8_t g_TransRGB[3] = {};
-// The colours last given to SetTransColor and SetMaskColor.
 RGBQUAD g_TransColor = {};
 RGBQUAD g_MaskColor = {};
 
@@ -141,8 +140,10 @@ bool MakeSection(const BITMAPINFO* info, HDC* dc, HBITMAP* bmp, HGDIOBJ* old, vo
     return true;
 }
 
+// A DC without a section of ours (a window's DC lent to a surface) belongs to
+// whoever lent it and is left alone.
 void FreeSection(HDC* dc, HBITMAP* bmp, HGDIOBJ* old, void** bits) {
-    if (!*dc) return;
+    if (!*dc || !*bmp) return;
     SelectObject(*dc, *old);
     DeleteObject(*bmp);
     DeleteDC(*dc);

@@ -18,6 +18,9 @@ extern uint8_t g_TransIndex;
 extern uint8_t g_MaskIndex;
 // Colour that is transparent in 24-bit surfaces: red, green, blue.
 extern uint8_t g_TransRGB[3];
+// The colours last given to SetTransColor and SetMaskColor.
+extern RGBQUAD g_TransColor;
+extern RGBQUAD g_MaskColor;
 
 extern const char kPaletteFile[];     // "bmp\plt\Palette.bmp"
 extern const char kStdPaletteFile[];  // "bmp\plt\Palette2.bmp"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/appwnd.h"
 #include "base/dib.h"
 #include "tests/support/bmp_fixture.h"
 #include "tests/support/box_catcher.h"
@@ -593,4 +594,18 @@ TEST_F(DibTest, SurfacesMoveAndDeleteCleanly) {
     EXPECT_EQ(nullptr, other.m_hMaskDC);
     EXPECT_EQ(nullptr, other.m_pBits);
     EXPECT_EQ(1, other.Create(2, 2, 24, 0));
+}
+
+TEST_F(DibTest, ALentWindowDcIsNotDeletedWithTheSurface) {
+    TestAppWindow wnd;
+    HDC dc = GetDC(g_MainWnd);
+    {
+        cDib screen;
+        screen.m_hDC = dc;
+        screen.Delete();
+        EXPECT_EQ(dc, screen.m_hDC);
+        screen.m_hDC = nullptr;
+    }
+    EXPECT_NE(0, GetDeviceCaps(dc, BITSPIXEL));
+    EXPECT_EQ(1, ReleaseDC(g_MainWnd, dc));
 }
