@@ -122,3 +122,15 @@ int cSerialRecord::LoadLatestCopy(const char* path, const char* ext) {
     if (!FindLatestCopy(found, path, ext)) return 0;
     return Load(found);
 }
+
+void CreateFoldersOf(const char* path) {
+    cString folder;
+    for (const char* p = path; *p; ++p) {
+        if (IsSjisLead(static_cast<unsigned char>(*p)) && p[1]) {
+            folder += *p++;
+        } else if (*p == '\\' && !folder.empty()) {
+            CreateFolder(folder.c_str());
+        }
+        folder += *p;
+    }
+}

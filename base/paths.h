@@ -39,3 +39,6 @@ bool IsExt(const char* path, const char* ext);
 // 1 when one exists, else 0. The unnumbered file itself is never a result.
 int FindLatestCopy(char* dst, const char* path, const char* ext);
 int FindLatestCopy(cString* dst, const cString& path, const char* ext);
+
+// Creates every folder on the way to the file path (each "\"-ended part).
+void CreateFoldersOf(const char* path);

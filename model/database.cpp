@@ -1,5 +1,8 @@
 #include "model/database.h"
 
+#include "base/paths.h"
+#include "model/datafile.h"
+
 #include <cstdio>
 
 #include "base/platform.h"
@@ -266,26 +269,6 @@ cString TablePath(const char* folder, int table) {
 }
 
 // Creates every missing folder on the way to a file.
-void CreateFoldersOf(const char* path) {
-    cString folder;
-    for (const char* p = path; *p; ++p) {
-        if (IsSjisLead(static_cast<unsigned char>(*p)) && p[1]) {
-            folder += *p++;
-        } else if (*p == '\\' && !folder.empty()) {
-            CreateFolder(folder.c_str());
-        }
-        folder += *p;
-    }
-}
-
-// A file that is there, readable or not.
-bool FileIsThere(const char* path) {
-    FILE* fp = OpenFile(path, "rb");
-    if (!fp) return false;
-    fclose(fp);
-    return true;
-}
-
 }  // namespace
 
 const cString g_DatabasePath[kDatabaseTableCount] = {
@@ -331,9 +314,8 @@ int cEdDatabase::Load() {
         if (!LoadVector(table, g_DatabaseDefaultPath[index].c_str())) {
             table.resize(static_cast<size_t>(DatabaseDefaultCount(index)));
         }
-        // Only a missing file is replaced: a damaged one stays for the
-        // author to look at until the database is saved.
-        if (FileIsThere(dataPath)) return;
+        // A damaged file is kept beside it before the fallback is written.
+        KeepBrokenFile(dataPath);
         CreateFoldersOf(dataPath);
         SaveVector(table, dataPath);
     });

@@ -7,9 +7,7 @@
 #include "base/platform.h"
 
 void KeepBrokenFile(const char* path) {
-    FILE* f = OpenFile(path, "rb");
-    if (!f) return;
-    fclose(f);
+    if (!PathExists(path)) return;
     const std::string kept = std::string(path) + ".bad";
     if (ReplaceFileWith(path, kept.c_str())) {
         ReportLog("%s did not load; kept as %s", path, kept.c_str());

@@ -456,9 +456,9 @@ TEST_F(Database, MissingDataFilesComeFromDefaultAndAreCopied) {
     EXPECT_EQ(1, db.m_Bgm[1].m_SameAsFile);
 }
 
-// A file in the data folder is loaded when it reads; either way, loading
-// never writes over it.
-TEST_F(Database, DataFilesWinAndAreNeverOverwrittenAtLoad) {
+// A file in the data folder is loaded when it reads; a damaged one is kept
+// beside it as ".bad" before the fallback takes its place.
+TEST_F(Database, DataFilesWinAndDamagedOnesAreKept) {
     struct Case {
         const char* name;
         std::string dataFile;
@@ -480,7 +480,12 @@ TEST_F(Database, DataFilesWinAndAreNeverOverwrittenAtLoad) {
         db.Load();
         ASSERT_EQ(c.size, db.m_Picture.size());
         EXPECT_EQ(c.name1, db.m_Picture[1].m_Name);
-        EXPECT_EQ(c.dataFile, ReadWholeFile("data/database/Picture.dat"));
+        if (c.size == 2) {
+            EXPECT_EQ(c.dataFile, ReadWholeFile("data/database/Picture.dat"));
+        } else {
+            EXPECT_EQ(c.dataFile, ReadWholeFile("data/database/Picture.dat.bad"));
+            EXPECT_EQ(ReadWholeFile("default/database/Picture.dat"), ReadWholeFile("data/database/Picture.dat"));
+        }
     }
 }
 
