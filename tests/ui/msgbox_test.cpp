@@ -54,10 +54,8 @@ TEST_F(MessageBoxes, ErrorBoxesShowTheirTextUnderTheErrorCaption) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetErrorLog(c.debugLog ? 1 : 0, "RI_Zedevu.txt");
-        int result;
         BoxWatcher watch(IDOK);
-        result = c.show();
-        EXPECT_EQ(IDOK, result);
+        EXPECT_EQ(IDOK, c.show());
         ASSERT_EQ(1u, watch.boxes.size());
         EXPECT_EQ("エラー", watch.boxes[0].caption);
         EXPECT_EQ(c.text, watch.boxes[0].text);
