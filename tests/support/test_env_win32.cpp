@@ -64,9 +64,44 @@ bool TestAppWindow::TakeCloseRequest() {
     return TakeClosePosted() || Destroyed();
 }
 
+// Typed keys (SendInput) go to the focus of the desktop's foreground window,
+// and the test programs run side by side under one Wine server. Each program
+// therefore puts its main thread on a desktop of its own before it makes any
+// window, so no other program takes its foreground or its keys. A thread that
+// the tests start sees only its own desktop's windows until it calls
+// SetThreadDesktop with the main thread's desktop.
+//
+// Under Wine the desktop is made a virtual one (its size listed under
+// Explorer\Desktops before it starts): its windows then live inside one X
+// window, where hiding a window waits for no window manager. On a bare X
+// server every hidden captioned window (each closed message box or dialog)
+// would otherwise wait two seconds for a window manager that is not there.
+static void UsePrivateDesktop() {
+    char name[64];
+    snprintf(name, sizeof name, "test-%lu", GetCurrentProcessId());
+    HKEY desktops = nullptr;
+    bool underWine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    if (underWine && RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
+                                     KEY_SET_VALUE, nullptr, &desktops, nullptr) == ERROR_SUCCESS) {
+        const char size[] = "1280x1024";
+        RegSetValueExA(desktops, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(size), sizeof size);
+    }
+    HDESK desk = CreateDesktopA(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    if (!desk || !SetThreadDesktop(desk)) {
+        fprintf(stderr, "test: no desktop of its own (%lu); typed keys may go astray\n", GetLastError());
+    } else {
+        GetDesktopWindow();  // starts the desktop, which reads its size now
+    }
+    if (desktops) {
+        RegDeleteValueA(desktops, name);
+        RegCloseKey(desktops);
+    }
+}
+
 // Every test program runs in a fresh folder, so the files it writes (logs,
 // records) never meet another program's.
 int main(int argc, char** argv) {
+    UsePrivateDesktop();
     char tmp[MAX_PATH];
     GetTempPathA(sizeof tmp, tmp);
     char dir[MAX_PATH];
