@@ -1,5 +1,7 @@
 #include "base/dib.h"
 
+#include "base/msgbox.h"
+
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -29,12 +31,6 @@ const char kNoPaletteMsg[] = "パレットの生成に失敗！\n%s が見つか
 
 // The error box of this module, owned by the active window.
 // TODO(merge): route through the framework's shared error box.
-void DibErrorBox(const char* fmt, const char* path) {
-    char text[1024];
-    snprintf(text, sizeof text, fmt, path);
-    text[SjisSafeLength(text, static_cast<int>(strlen(text)))] = '\0';
-    MessageBoxA(GetActiveWindow(), text, "エラー", MB_OK);
-}
 
 }  // namespace
 
@@ -106,13 +102,13 @@ void SetTransRGB(const uint8_t* rgb) {
 
 bool LoadPalettes(const uint8_t* transRGB) {
     if (!LoadPalette(kPaletteFile)) {
-        DibErrorBox(kNoPaletteMsg, kPaletteFile);
+        ErrorBoxF(kNoPaletteMsg, kPaletteFile);
         return false;
     }
     SetTransColor(g_Palette[0]);
     SetMaskColor(g_Palette[15]);
     if (!LoadPaletteFile(g_StdPalette, kStdPaletteFile)) {
-        DibErrorBox(kNoPaletteMsg, kStdPaletteFile);
+        ErrorBoxF(kNoPaletteMsg, kStdPaletteFile);
         return false;
     }
     SetTransRGB(transRGB);
@@ -251,7 +247,7 @@ int cDib::Load(const char* path, int bits, int mask, int mirrorW, int mirrorH) {
     size_t len = strlen(path);
     if (len >= sizeof info.m_Path) {
         // Cut short, the path would name another file.
-        DibErrorBox(kCannotReadMsg, path);
+        ErrorBoxF(kCannotReadMsg, path);
         return 0;
     }
     memcpy(info.m_Path, path, len + 1);
@@ -266,7 +262,7 @@ int cDib::Load(const DibLoadInfo& info) {
     std::string path(info.m_Path, strnlen(info.m_Path, sizeof info.m_Path));
     if (path == "E") {
         if (!Create(info.m_Width, info.m_Height, info.m_Bits, info.m_Mask)) {
-            DibErrorBox(kCannotReadMsg, path.c_str());
+            ErrorBoxF(kCannotReadMsg, path.c_str());
             return 0;
         }
         return 1;
@@ -274,27 +270,27 @@ int cDib::Load(const DibLoadInfo& info) {
 
     FILE* f = OpenFile(path.c_str(), "rb");
     if (!f) {
-        DibErrorBox(kCannotReadMsg, path.c_str());
+        ErrorBoxF(kCannotReadMsg, path.c_str());
         return 0;
     }
     sBmpLayout layout;
     eBmpCheck check = ReadBmpLayout(f, &layout);
     if (check != kBmpOk) {
         fclose(f);
-        DibErrorBox(check == kBmpUnsupported ? kUnsupportedMsg : kCannotReadMsg, path.c_str());
+        ErrorBoxF(check == kBmpUnsupported ? kUnsupportedMsg : kCannotReadMsg, path.c_str());
         return 0;
     }
     if (!Create(layout.width, layout.height, layout.bits, info.m_Mask)) {
         fclose(f);
         // A 24-bit surface that cannot be made fails without a message.
-        if (layout.bits == 8) DibErrorBox(kCannotReadMsg, path.c_str());
+        if (layout.bits == 8) ErrorBoxF(kCannotReadMsg, path.c_str());
         return 0;
     }
     GdiFlush();  // the white fill must land before the pixels are written
     bool read = ReadBmpRows(f, layout, static_cast<uint8_t*>(m_pBits), m_BitmapInfo.bmWidthBytes);
     fclose(f);
     if (!read) {
-        DibErrorBox(kCannotReadMsg, path.c_str());
+        ErrorBoxF(kCannotReadMsg, path.c_str());
         return 0;
     }
 

@@ -2,7 +2,7 @@
 
 #include <imm.h>
 
-#include "ui/msgbox.h"
+#include "base/msgbox.h"
 
 const char kHookProp[] = "cHook";
 HHOOK g_hKeyHook = nullptr;

@@ -37,6 +37,7 @@ public:
 private:
     static DWORD WINAPI Run(void* arg) {
         DialogDriver* self = static_cast<DialogDriver*>(arg);
+        JoinTestDesktop();
         for (int i = 0; i < 1000 && !self->m_Dialog; ++i) {
             Sleep(10);
             EnumWindows(FindDialog, reinterpret_cast<LPARAM>(self));

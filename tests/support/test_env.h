@@ -27,3 +27,9 @@ private:
     void* m_Wnd;
     int m_SeenCloses = 0;
 };
+
+#ifdef _WIN32
+// Puts the calling thread on the test program's own desktop, where its
+// windows are (a thread a test starts must call it before looking for them).
+void JoinTestDesktop();
+#endif

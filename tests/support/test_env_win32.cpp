@@ -98,9 +98,16 @@ static void UsePrivateDesktop() {
     }
 }
 
+static DWORD s_MainThread;
+
+void JoinTestDesktop() {
+    SetThreadDesktop(GetThreadDesktop(s_MainThread));
+}
+
 // Every test program runs in a fresh folder, so the files it writes (logs,
 // records) never meet another program's.
 int main(int argc, char** argv) {
+    s_MainThread = GetCurrentThreadId();
     UsePrivateDesktop();
     char tmp[MAX_PATH];
     GetTempPathA(sizeof tmp, tmp);

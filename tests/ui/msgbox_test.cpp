@@ -10,7 +10,7 @@
 #include "base/log.h"
 #include "tests/support/test_env.h"
 #include "tests/ui/gui_test_util.h"
-#include "ui/msgbox.h"
+#include "base/msgbox.h"
 
 using namespace gui_test;
 

@@ -1,4 +1,4 @@
-#include "ui/msgbox.h"
+#include "base/msgbox.h"
 
 #include <cstdarg>
 
