@@ -25,7 +25,8 @@ public:
     void Read(cRecFile* f) override;
     void Write(cRecFile* f) override;
     // Completes each kind to two entries, entry 1 then being the project's
-    // default record, and validates every entry and its references.
+    // default record, and validates every entry and its references. Entries
+    // hold no cell position.
     void Validate();
 
     cVector<cEdBlock> m_Blocks;

@@ -158,6 +158,10 @@ eLoadSource LoadPrjOption() {
 }
 
 void cPrjOption::Write(cRecFile* f) {
+    // The default records are never placed: they hold no cell.
+    m_DefBlock.m_CellX = m_DefBlock.m_CellY = 0;
+    m_DefChara.m_CellX = m_DefChara.m_CellY = 0;
+    m_DefItem.m_CellX = m_DefItem.m_CellY = 0;
     cSerialRecord::Write(f);
     m_DefBlock.Write(f);
     m_DefChara.Write(f);

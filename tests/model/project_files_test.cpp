@@ -106,6 +106,10 @@ TEST_F(ProjectFiles, PaletteReadsBackWhatItWrote) {
     palette.m_Charas[1].m_Flows[0].m_Commands.resize(1);
     palette.m_Items[1].m_Effects.resize(2);
     const std::string bytes = WrittenBytes(palette);
+    // A copy of a placed object keeps no cell in the palette.
+    palette.m_Charas[1].m_CellX = 17;
+    palette.m_Items[1].m_CellY = 3;
+    EXPECT_EQ(bytes, WrittenBytes(palette));
     cEdCommonPalette back;
     ASSERT_TRUE(ReadBytes(back, bytes, 248));
     ASSERT_EQ(palette.m_Blocks.size(), back.m_Blocks.size());
@@ -174,6 +178,7 @@ std::vector<std::vector<int>> DefaultVectors() {
 
 TEST_F(ProjectFiles, DefaultProjectOptionsWriteTheirLayout) {
     cPrjOption option;
+    option.m_DefBlock.m_CellX = 4;  // never placed: no cell is written
     EXPECT_EQ(PrjOption(248, {}, "", DefaultVectors(), DefaultDefs()), WrittenBytes(option));
     cPrjOption back;
     back.m_bAutoGame = 0;
