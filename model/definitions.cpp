@@ -19,8 +19,9 @@ const cString g_GraphicSourceName2[] = {"ブロック", "キャラ", "アイテ�
 const cString g_MarkModeName[] = {"表示しない", "表示する", "エディターでのみ表示", ""};
 const cString g_BlockTypeName[] = {"当たらない", "当たる", "主人公が当たると即死", ""};
 const cString g_FactionChoiceName[] = {"なし", "0", "1", "2", "3", "4", "5", "6", "7", ""};
-const cString g_BlockActionName[] = {"なし",           "ジャンプ X=高さ(hbl)", "ジャンプ禁止", "移動速度変更 X=％",
-                                     "左移動 X=移動速度", "右移動 X=移動速度",   ""};
+const cString g_BlockActionName[] = {
+    "なし", "ジャンプ X=高さ(hbl)", "ジャンプ禁止", "移動速度変更 X=％", "左移動 X=移動速度", "右移動 X=移動速度", "",
+};
 const cString g_ItemSourceName[] = {"なし", "コモンパレット", "ステージパレット", ""};
 const cString g_ItemSourceCommonName[] = {"なし", "コモンパレット", ""};
 const cString g_ControlName[] = {"プレイヤー", "コンピューター", ""};
@@ -507,15 +508,14 @@ void cEdChara::Validate() {
     if (OutsideTable(m_StartEffect, kTableCharaEffect)) m_StartEffect = 0;
     if (OutsideTable(m_DeathEffect, kTableCharaEffect)) m_DeathEffect = 0;
     for (auto& c : m_AppearConds) c.Validate();
-    for (size_t i = 0; i < m_Flows.size();) {
-        cEdFlow& flow = m_Flows.At(static_cast<int>(i), kCloseDestroy);
-        flow.Validate();
-        if (flow.m_Conds.empty() && flow.m_KeyConds.empty() && flow.m_Commands.empty()) {
-            m_Flows.EraseAt(static_cast<int>(i));
-        } else {
-            ++i;
-        }
-    }
+    for (auto& flow : m_Flows) flow.Validate();
+    // Flows that hold nothing go, in one pass however many there are.
+    m_Flows.erase(std::remove_if(m_Flows.begin(), m_Flows.end(),
+                                 [](const cEdFlow& flow) {
+                                     return flow.m_Conds.empty() && flow.m_KeyConds.empty() &&
+                                            flow.m_Commands.empty();
+                                 }),
+                  m_Flows.end());
 }
 
 void cEdChara::ValidateRefs() {

@@ -12,7 +12,8 @@ namespace recbytes {
 // cEdBlock: 18 fields in every version; one string (the name).
 inline const std::vector<Field>& BlockLayout() {
     static const std::vector<Field> l = {
-        F(1), F(2), F(1), F(1), F(2), F(1), F(2), F(1), F(1), F(1), F(2), F(1, 1), F(1, -1), F(1), F(4), F(1), F(2), F(1),
+        F(1), F(2), F(1), F(1), F(2), F(1), F(2), F(1), F(1),           // 1-9
+        F(1), F(2), F(1, 1), F(1, -1), F(1), F(4), F(1), F(2), F(1),  // 10-18
     };
     return l;
 }
@@ -33,7 +34,8 @@ inline const std::vector<Field>& CharaLayout() {
 // field 15 the take mode.
 inline const std::vector<Field>& ItemLayout() {
     static const std::vector<Field> l = {
-        F(1), F(2), F(1), F(1), F(2), F(2), F(2), F(1, 2), F(2), F(1, 6), F(1), F(1), F(2), F(1, 1), F(1), F(1, 1), F(2),
+        F(1), F(2), F(1), F(1), F(2), F(2), F(2), F(1, 2), F(2),  // 1-9
+        F(1, 6), F(1), F(1), F(2), F(1, 1), F(1), F(1, 1), F(2),  // 10-17
     };
     return l;
 }

@@ -86,7 +86,8 @@ TEST_F(ProjectFiles, PaletteEntriesLinkingToMissingItemsAreRepaired) {
     // Links are checked against the global palette, completed to two items
     // before its blocks are checked: item 1 exists, item 2 does not.
     ASSERT_TRUE(ReadBytes(g_CommonPalette,
-                          Palette({Block(248, {}, "", Zeros(11)), Block(248, {{5, {3}}, {16, {1}}, {17, {2}}}, "", Zeros(11)),
+                          Palette({Block(248, {}, "", Zeros(11)),
+                                   Block(248, {{5, {3}}, {16, {1}}, {17, {2}}}, "", Zeros(11)),
                                    Block(248, {{5, {3}}, {16, {1}}, {17, {1}}}, "", Zeros(11))},
                                   {}, {}),
                           248));
@@ -165,9 +166,10 @@ std::vector<int> DefaultPlaced(int count, std::initializer_list<int> off) {
     return v;
 }
 
-std::string DefaultDefs() {
-    return Block(248, {{5, {1}}}, "", Zeros(11)) + Chara(248, {{13, {1}}}, "", Zeros(37)) +
-           Item(248, {{7, {1}}}, "", Zeros(13));
+// The default records as a file of version v holds them.
+std::string DefaultDefs(uint32_t v = 248) {
+    return Block(v, {{5, {1}}}, "", Zeros(11)) + Chara(v, {{13, {1}}}, "", Zeros(37)) +
+           Item(v, {{7, {1}}}, "", Zeros(13));
 }
 
 std::vector<std::vector<int>> DefaultVectors() {
@@ -227,6 +229,63 @@ TEST_F(ProjectFiles, ProjectOptionsOf60KeepTheDefaultsOfThePlacedCommonEntries) 
     EXPECT_EQ(std::set<int>({5}), SetFlags(option.m_bbDefInherit[6]));
     EXPECT_EQ(std::set<int>({3, 15, 21, 25, 29}), SetFlags(option.m_bbDefInherit[7]));
     EXPECT_EQ(std::set<int>({7}), SetFlags(option.m_bbDefInherit[8]));
+}
+
+TEST_F(ProjectFiles, ProjectOptionFlagInsertionsByVersion) {
+    // Zero flags in the file: what is set afterwards in the situation-2
+    // vectors was inserted for a later field. Situation 1 is read from 70.
+    struct Case {
+        uint32_t version;
+        bool vectors;  // the file holds flag vectors
+        std::set<int> block, chara, item;
+    } cases[] = {
+        {49, false, {}, {}, {}},
+        {50, true, {5}, {3, 15, 21, 25, 29}, {7}},
+        {69, true, {5}, {3, 15, 21, 25, 29}, {7}},
+        {70, true, {5}, {3, 15, 21, 25, 29}, {7}},
+        {71, true, {5}, {3, 15, 21, 25, 29}, {7}},
+        {87, true, {5}, {3, 15, 21, 25, 29}, {7}},
+        {88, true, {}, {3, 21, 25, 29}, {}},
+        {104, true, {}, {3, 21, 25, 29}, {}},
+        {105, true, {}, {21, 25, 29}, {}},
+        {167, true, {}, {21, 25, 29}, {}},
+        {168, true, {}, {21, 25}, {}},
+        {200, true, {}, {21, 25}, {}},
+        {201, true, {}, {21}, {}},
+        {209, true, {}, {21}, {}},
+        {210, true, {}, {}, {}},
+    };
+    const cPrjOption defaults;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        std::vector<std::vector<int>> vectors(9);
+        for (int i = 0; i < 9 && c.vectors; ++i) {
+            if (i >= 3 && i < 6 && c.version < 70) continue;
+            vectors[static_cast<size_t>(i)] = Zeros(i % 3 == 0 ? 11 : i % 3 == 1 ? 37 : 13);
+        }
+        cPrjOption option;
+        option.m_nDefInheritSrc[0] = 2;
+        ASSERT_TRUE(ReadBytes(option, PrjOption(c.version, {}, "", vectors, DefaultDefs(c.version)), c.version));
+        // The sources came with version 51.
+        EXPECT_EQ(c.version >= 51 ? 0 : 2, option.m_nDefInheritSrc[0]);
+        if (!c.vectors) {
+            for (int i = 0; i < 9; ++i) {
+                EXPECT_EQ(static_cast<const std::vector<int8_t>&>(defaults.m_bbDefInherit[i]),
+                          static_cast<const std::vector<int8_t>&>(option.m_bbDefInherit[i]));
+            }
+            continue;
+        }
+        EXPECT_EQ(c.block, SetFlags(option.m_bbDefInherit[6]));
+        EXPECT_EQ(c.chara, SetFlags(option.m_bbDefInherit[7]));
+        EXPECT_EQ(c.item, SetFlags(option.m_bbDefInherit[8]));
+        EXPECT_EQ(std::set<int>(), SetFlags(option.m_bbDefInherit[1])) << "situation 0 inserts 0";
+        if (c.version >= 70) {
+            EXPECT_EQ(c.chara, SetFlags(option.m_bbDefInherit[4]));
+        } else {
+            EXPECT_EQ(static_cast<const std::vector<int8_t>&>(defaults.m_bbDefInherit[4]),
+                      static_cast<const std::vector<int8_t>&>(option.m_bbDefInherit[4]));
+        }
+    }
 }
 
 TEST_F(ProjectFiles, ProjectOptionsByVersion) {
