@@ -34,3 +34,7 @@ bool PathExists(const char* path);
 // Milliseconds of the system's multimedia clock (wraps after 49.7 days).
 #include <cstdint>
 uint32_t MilliClock();
+
+// Size of the primary screen in pixels. Hosts without a screen report
+// INT32_MAX for both, so nothing is pulled back there.
+void GetScreenSize(int32_t* width, int32_t* height);

@@ -57,3 +57,8 @@ uint32_t MilliClock() {
     using namespace std::chrono;
     return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
+
+void GetScreenSize(int32_t* width, int32_t* height) {
+    *width = INT32_MAX;
+    *height = INT32_MAX;
+}

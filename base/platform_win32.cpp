@@ -43,3 +43,8 @@ bool PathExists(const char* path) {
 uint32_t MilliClock() {
     return timeGetTime();
 }
+
+void GetScreenSize(int32_t* width, int32_t* height) {
+    *width = GetSystemMetrics(SM_CXSCREEN);
+    *height = GetSystemMetrics(SM_CYSCREEN);
+}

@@ -131,6 +131,7 @@ void cEdKeyCond::Declare(uint32_t) {
 void cEdKeyCond::Read(cRecFile* f) {
     cSerialRecord::Read(f);
     m_bbKeys.ReadRaw(f);
+    m_bbKeys.resize(static_cast<size_t>(kKeyStateCount), 0);
     Validate();
 }
 

@@ -69,7 +69,7 @@ public:
     int16_t m_nPressMax;
     int8_t m_bNoMax;       // "1～∞"
     int8_t m_nRule;        // g_KeyRule
-    cVector<int8_t> m_bbKeys;  // kKeyStateCount states; a file may give another count
+    cVector<int8_t> m_bbKeys;  // kKeyStateCount states, whatever count a file gives
 };
 
 class cEdCommand;

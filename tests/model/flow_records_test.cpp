@@ -416,13 +416,21 @@ TEST_F(FlowRecords, FlowFixUps) {
     }
 }
 
-TEST_F(FlowRecords, KeyConditionKeepsTheCountOfItsFile) {
-    cEdKeyCond key;
-    const std::string bytes = Record(KeyCondLayout(), 248, {{4, {1}}}) + KeyStates({1, 2, 0, 1, 2});
-    ASSERT_TRUE(ReadBytes(key, bytes, 100));
-    EXPECT_EQ(5u, key.m_bbKeys.size());
-    EXPECT_EQ(1, key.m_bNoMax);
-    EXPECT_EQ(bytes, WrittenBytes(key));
+TEST_F(FlowRecords, KeyConditionTakesItsNumberOfStatesFromAnyFile) {
+    // A short file is padded with released keys, a long one is cut.
+    for (int count : {5, kKeyStateCount + 6}) {
+        SCOPED_TRACE(count);
+        std::vector<int> states(static_cast<size_t>(count), 2);
+        states[0] = 1;
+        cEdKeyCond key;
+        const std::string bytes = Record(KeyCondLayout(), 248, {{4, {1}}}) + KeyStates(states);
+        ASSERT_TRUE(ReadBytes(key, bytes, 100));
+        ASSERT_EQ(static_cast<size_t>(kKeyStateCount), key.m_bbKeys.size());
+        EXPECT_EQ(1, key.m_bNoMax);
+        EXPECT_EQ(1, key.m_bbKeys[0]);
+        EXPECT_EQ(2, key.m_bbKeys[4]);
+        EXPECT_EQ(count > kKeyStateCount ? 2 : 0, key.m_bbKeys[kKeyStateCount - 1]);
+    }
 }
 
 struct CommandCase {
