@@ -61,10 +61,12 @@ const int kEventSize = 12;  // delta time, stream id, event word
 
 cMidiStream* NewWinMidiStream() { return new cWinMidiStream; }
 
+cMidiStream* (*g_NewMidiStream)() = NewWinMidiStream;
+
 cMidiPlayer::cMidiPlayer(const char* path, cMidiStream* stream) : cMidiFile(path), m_pStream(stream) {
     InitializeCriticalSection(&m_Lock);
     m_szError[0] = '\0';
-    if (!m_pStream) m_pStream = NewWinMidiStream();
+    if (!m_pStream) m_pStream = g_NewMidiStream();
     if (m_pImage) Open();
 }
 
@@ -94,7 +96,10 @@ cMidiPlayer::~cMidiPlayer() {
 void cMidiPlayer::Check(MMRESULT r, const char* what) {
     if (r == MMSYSERR_NOERROR) return;
     m_szError[0] = '\0';
-    mciGetErrorStringA(r, m_szError, sizeof m_szError);
+    // The multimedia codes that MCI has no text for are told by the MIDI output.
+    if (!mciGetErrorStringA(r, m_szError, sizeof m_szError) || !m_szError[0]) {
+        midiOutGetErrorTextA(r, m_szError, sizeof m_szError);
+    }
     ReportLogE(what, m_Name.CStr(), m_szError);
 }
 
@@ -118,7 +123,9 @@ void cMidiPlayer::Open() {
     } else {
         ReportLogE("Midi %s Thread %s", m_Name.CStr(), "");
     }
-    Check(m_pStream->Open(m_dwThreadId), "Midi %s Open %s");
+    MMRESULT opened = m_pStream->Open(m_dwThreadId);
+    m_bOpen = opened == MMSYSERR_NOERROR;
+    Check(opened, "Midi %s Open %s");
     Check(m_pStream->SetTimeDiv(DWORD((m_pImage[kMidiImageDivisionOfs] << 8) | m_pImage[kMidiImageDivisionOfs + 1])),
           "Midi %s Property %s");
     cLockHold hold(&m_Lock);

@@ -30,6 +30,9 @@ public:
 
 // The stream of winmm.
 cMidiStream* NewWinMidiStream();
+// Makes the stream of a player built without one (NewWinMidiStream unless a
+// stand-in is put here).
+extern cMidiStream* (*g_NewMidiStream)();
 
 const int kMidiBufferCount = 2;
 const int kMidiBufferSize = 24000;
@@ -49,6 +52,8 @@ public:
     // Pause nonzero pauses a playing song; 0 stops it and rewinds.
     void Stop(int pause);
     bool HasSong() const { return m_pImage != nullptr; }
+    // Whether the stream opened: a song without it plays nothing.
+    bool IsOpen() const { return m_bOpen; }
 
     int State();
     int Position();
@@ -78,6 +83,7 @@ private:
     HANDLE m_hThread = nullptr;
     DWORD m_dwThreadId = 0;
     int m_nLoop = 0;
+    bool m_bOpen = false;
     DWORD m_dwCarried = 0;  // delta times of events consumed but not sent
     volatile long m_nHandled = 0;
     CRITICAL_SECTION m_Lock;
