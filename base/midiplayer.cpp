@@ -8,26 +8,38 @@
 
 namespace {
 
+// A stream that did not open is never called: winmm may hand out the handle
+// of a stream that it already freed when the open fails.
 class cWinMidiStream : public cMidiStream {
 public:
     MMRESULT Open(DWORD threadId) override {
         UINT device = MIDI_MAPPER;
-        return midiStreamOpen(&m_hStream, &device, 1, threadId, 0, CALLBACK_THREAD);
+        MMRESULT r = midiStreamOpen(&m_hStream, &device, 1, threadId, 0, CALLBACK_THREAD);
+        if (r != MMSYSERR_NOERROR) m_hStream = nullptr;
+        return r;
     }
     MMRESULT SetTimeDiv(DWORD division) override {
+        if (!m_hStream) return MMSYSERR_INVALHANDLE;
         MIDIPROPTIMEDIV prop;
         prop.cbStruct = sizeof prop;
         prop.dwTimeDiv = division;
         return midiStreamProperty(m_hStream, reinterpret_cast<LPBYTE>(&prop), MIDIPROP_SET | MIDIPROP_TIMEDIV);
     }
-    MMRESULT Restart() override { return midiStreamRestart(m_hStream); }
-    MMRESULT Pause() override { return midiStreamPause(m_hStream); }
-    MMRESULT Stop() override { return midiStreamStop(m_hStream); }
-    MMRESULT Prepare(MIDIHDR* hdr) override { return midiOutPrepareHeader(Out(), hdr, sizeof *hdr); }
-    MMRESULT Out(MIDIHDR* hdr) override { return midiStreamOut(m_hStream, hdr, sizeof *hdr); }
-    MMRESULT Reset() override { return midiOutReset(Out()); }
-    MMRESULT Unprepare(MIDIHDR* hdr) override { return midiOutUnprepareHeader(Out(), hdr, sizeof *hdr); }
+    MMRESULT Restart() override { return m_hStream ? midiStreamRestart(m_hStream) : MMSYSERR_INVALHANDLE; }
+    MMRESULT Pause() override { return m_hStream ? midiStreamPause(m_hStream) : MMSYSERR_INVALHANDLE; }
+    MMRESULT Stop() override { return m_hStream ? midiStreamStop(m_hStream) : MMSYSERR_INVALHANDLE; }
+    MMRESULT Prepare(MIDIHDR* hdr) override {
+        return m_hStream ? midiOutPrepareHeader(Out(), hdr, sizeof *hdr) : MMSYSERR_INVALHANDLE;
+    }
+    MMRESULT Out(MIDIHDR* hdr) override {
+        return m_hStream ? midiStreamOut(m_hStream, hdr, sizeof *hdr) : MMSYSERR_INVALHANDLE;
+    }
+    MMRESULT Reset() override { return m_hStream ? midiOutReset(Out()) : MMSYSERR_INVALHANDLE; }
+    MMRESULT Unprepare(MIDIHDR* hdr) override {
+        return m_hStream ? midiOutUnprepareHeader(Out(), hdr, sizeof *hdr) : MMSYSERR_INVALHANDLE;
+    }
     MMRESULT Close() override {
+        if (!m_hStream) return MMSYSERR_INVALHANDLE;
         MMRESULT r = midiStreamClose(m_hStream);
         m_hStream = nullptr;
         return r;

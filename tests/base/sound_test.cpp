@@ -166,14 +166,8 @@ TEST_F(SoundTest, ManagerSlotsTakeTheirFilesByExtension) {
     EXPECT_EQ(kBgmNone, bgm.SlotKind(0));
 }
 
-// Whether a MIDI stream opens on the mapper here.
-bool MidiDeviceOpens() {
-    HMIDISTRM stream;
-    UINT device = MIDI_MAPPER;
-    if (midiStreamOpen(&stream, &device, 1, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return false;
-    midiStreamClose(stream);
-    return true;
-}
+// Whether MIDI output has a device here.
+bool MidiDeviceOpens() { return midiOutGetNumDevs() > 0; }
 
 TEST_F(SoundTest, ManagerWithTheDeviceAbsentReportsNothingPlaying) {
     char ogg[1][kOggNameSize] = {"bgm\\Free.ogg"};
@@ -372,6 +366,17 @@ TEST_F(SoundTest, MciSlotsPlayByExtension) {
     EXPECT_FALSE(ChangeSound(&s, 5, "waveaudio", "wave\\free.wav"));
     StartSound(nullptr, &s, -1, 0, 0, 0);
     EXPECT_EQ(0, s.current);
+
+    // The sequencer opens only once: every other slot is closed and emptied,
+    // so no stale device id is closed later.
+    const char* two[] = {"wave\\free.wav", "wave\\se.WAV", nullptr};
+    ASSERT_TRUE(OpenSounds(&s, "waveaudio", two));
+    ASSERT_NE(0u, s.slots[1].wDeviceID);
+    char song[] = "bgm\\Song.MID";
+    ASSERT_EQ(1, PlaySoundFile(nullptr, &s, 0, song, 0));
+    EXPECT_EQ(0u, s.slots[1].wDeviceID);
+    EXPECT_NE(0u, s.slots[0].wDeviceID);
+    EXPECT_STREQ("sequencer", s.slots[0].lpstrDeviceType);
 
     ReleaseSound(&s);
     EXPECT_EQ(0, s.enabled);
