@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include <cstring>
+#include <new>
 
 #include "vox/oggdata.h"
 #include "vox/vox.h"
