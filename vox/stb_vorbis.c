@@ -1,0 +1,2 @@
+/* The ogg Vorbis decoder, compiled into the library. */
+#include <stb_vorbis.h>
