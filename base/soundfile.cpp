@@ -1,23 +1,23 @@
 #include "base/soundfile.h"
 
-#include <windows.h>
-
 #include <cstring>
 
+#include "base/msgbox.h"
+#include "base/paths.h"
 #include "base/platform.h"
 
 namespace {
 
-void ShowErrorBox(const char* text) { MessageBoxA(GetActiveWindow(), text, "エラー", MB_OK); }
+void ShowErrorBox(const char* text) { ErrorBox(text); }
 
 }  // namespace
 
 void (*g_SoundErrorBox)(const char* text) = ShowErrorBox;
 
 bool SoundFileExt(const char* path, cString* ext) {
-    const char* dot = path ? strrchr(path, '.') : nullptr;
-    if (!dot) return false;
-    ext->Set(dot + 1);
+    char buf[kPathBufSize];
+    if (!path || !GetExt(buf, path)) return false;
+    ext->Set(buf);
     return true;
 }
 

@@ -152,7 +152,7 @@ TEST_F(SoundTest, ManagerSlotsTakeTheirFilesByExtension) {
         {"bgm\\tone.ogg", 1, kBgmOgg, "bgm\\tone.ogg", "bgm\\Song.mid"},
         {"bgm\\x.OGG", 1, kBgmOgg, "bgm\\x.OGG", "bgm\\Song.mid"},
         {"bgm\\a.wav", 0, kBgmNone, "bgm\\a.wav", "bgm\\a.wav"},
-        {"bgm\\a.b\\noext", 0, kBgmNone, "bgm\\a.b\\noext", "bgm\\a.b\\noext"},  // the '.' of the folder
+        {"bgm\\a.b\\noext", 0, kBgmNone, "", ""},  // a '.' in a folder is no extension
         {"noext", 0, kBgmNone, "", ""},
         {"bgm\\Song.mid", 1, kBgmMidi, "", "bgm\\Song.mid"},
     };
