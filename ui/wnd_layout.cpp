@@ -63,8 +63,10 @@ void cWnd::SetClientSize(int width, int height) {
 void cWnd::OnGetMinMaxInfo(MINMAXINFO* info) {
     info->ptMinTrackSize.x = m_rcMin.right + m_nMarginL + m_nMarginR;
     info->ptMinTrackSize.y = m_rcMin.bottom + m_nMarginT + m_nMarginB;
-    info->ptMaxTrackSize.x = m_rcMax.right + m_nMarginL + m_nMarginR;
-    info->ptMaxTrackSize.y = m_rcMax.bottom + m_nMarginT + m_nMarginB;
+    // A window laid out with zeros has no maximum of its own: a maximum of
+    // zero would squeeze a sizable window down to its frame.
+    if (m_rcMax.right > 0) info->ptMaxTrackSize.x = m_rcMax.right + m_nMarginL + m_nMarginR;
+    if (m_rcMax.bottom > 0) info->ptMaxTrackSize.y = m_rcMax.bottom + m_nMarginT + m_nMarginB;
 }
 
 void cWnd::AddStyle(DWORD bits) {

@@ -49,7 +49,7 @@ void Idle() {
 
 void Send(INPUT* in, int n) {
     SendInput(n, in, sizeof(INPUT));
-    PumpMessages(30);
+    PumpMessages(40);
 }
 
 }  // namespace
@@ -70,22 +70,33 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
-void MoveMouseTo(int x, int y) {
+namespace {
+// A mouse event at an absolute screen point. Every event carries its point:
+// Wine's X11 driver may still deliver pointer motion of an earlier move, so
+// a button event that relied on the current position could land elsewhere.
+INPUT MouseAt(int x, int y, DWORD flags) {
     int w = GetSystemMetrics(SM_CXSCREEN);
     int h = GetSystemMetrics(SM_CYSCREEN);
     INPUT in = {};
     in.type = INPUT_MOUSE;
     in.mi.dx = (x * 65536 + w - 1) / w;
     in.mi.dy = (y * 65536 + h - 1) / h;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    return in;
+}
+POINT g_MousePoint = {0, 0};
+}  // namespace
+
+void MoveMouseTo(int x, int y) {
+    g_MousePoint = {x, y};
+    INPUT in = MouseAt(x, y, 0);
     Send(&in, 1);
 }
 
 void MouseButton(bool right, bool down) {
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
-                          : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    INPUT in = MouseAt(g_MousePoint.x, g_MousePoint.y,
+                       right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                             : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP));
     Send(&in, 1);
 }
 
@@ -93,10 +104,8 @@ void ClickAt(int x, int y, bool right) {
     MoveMouseTo(x, y);
     // down and up in one batch: a control may start a modal tracking loop on
     // the press, which must find the release already queued
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    INPUT in[2] = {MouseAt(x, y, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                   MouseAt(x, y, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
     Send(in, 2);
 }
 
@@ -107,9 +116,14 @@ void ClickClientPoint(HWND wnd, int x, int y, bool right) {
 }
 
 void ClickWindow(HWND wnd, bool right) {
+    // as a person would: the window's top-level window in front, and the
+    // window itself the one under the point, before the click
+    BringToFront(GetAncestor(wnd, GA_ROOT));
     RECT rc;
     GetWindowRect(wnd, &rc);
-    ClickAt((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, right);
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    PumpUntil([&] { return WindowFromPoint(pt) == wnd; }, 1000);
+    ClickAt(pt.x, pt.y, right);
 }
 
 void KeyDown(WORD vk) {
@@ -135,9 +149,17 @@ void PressKey(WORD vk) {
 }
 
 void PressKeyWith(WORD modifier, WORD vk) {
-    KeyDown(modifier);
-    PressKey(vk);
-    KeyUp(modifier);
+    // one batch, so the modifier is down in the key state that every one of
+    // the key messages carries
+    INPUT in[4] = {};
+    WORD keys[4] = {modifier, vk, vk, modifier};
+    for (int i = 0; i < 4; ++i) {
+        in[i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = keys[i];
+        in[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC));
+        in[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    Send(in, 4);
 }
 
 bool BringToFront(HWND wnd) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "tests/support/gui.h"
@@ -90,7 +91,11 @@ public:
         ++m_nDraws;
         if (!m_bInPaint) ++m_nDirectDraws;
     }
-    void OnFrame() override { ++m_nFrames; }
+    void OnFrame() override {
+        ++m_nFrames;
+        if (s_FrameLog) s_FrameLog->push_back(this);
+    }
+    inline static std::vector<cTestDlg*>* s_FrameLog = nullptr;
 
     // Controls attached at every initialisation: (control, dialog item id).
     std::vector<std::pair<cCtrl*, int>> m_Probes;
@@ -167,6 +172,24 @@ inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
 
 inline bool HasStyle(HWND wnd, LONG_PTR bits) {
     return (GetWindowLongPtrA(wnd, GWL_STYLE) & bits) == bits;
+}
+
+// Says which window it is, for failure messages.
+inline std::string Describe(HWND wnd) {
+    char cls[64] = "", text[64] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    GetWindowTextA(wnd, text, sizeof text);
+    char buf[256];
+    wsprintfA(buf, "%p class %s id %d text '%s' parent %p", wnd, cls, GetDlgCtrlID(wnd), text, GetParent(wnd));
+    return buf;
+}
+
+inline MSG MakeMsg(HWND wnd, UINT message, WPARAM wp) {
+    MSG msg = {};
+    msg.hwnd = wnd;
+    msg.message = message;
+    msg.wParam = wp;
+    return msg;
 }
 
 inline int CountListed(cDlg* dlg) {
