@@ -136,6 +136,24 @@ TEST_F(DlgTest, DeletingAnOpenModelessDialogClosesItsWindow) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+// A dialog class whose destructor does not leave the registry itself.
+class cPlainDlg : public cDlg {
+public:
+    cPlainDlg() : cDlg(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry) {}
+    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override { return DefMsgProc(hwnd, msg, wp, lp); }
+};
+
+TEST_F(DlgTest, TheBaseDestructorLeavesTheRegistryAndClosesTheWindow) {
+    cPlainDlg* dlg = new cPlainDlg;
+    dlg->RunModeless(0, 1);
+    HWND wnd = dlg->m_hWnd;
+    EXPECT_EQ(1, CountListed(dlg));
+    delete dlg;
+    EXPECT_EQ(0, CountListed(dlg));
+    EXPECT_FALSE(IsWindow(wnd));
+    PumpMessages(20);  // nothing of the deleted object is reached any more
+}
+
 TEST_F(DlgTest, CommandSentFromInsideACommandHandlerIsDropped) {
     cTestDlg dlg(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
     dlg.m_OnCommandHook = [](cTestDlg* d, WPARAM wp) {
