@@ -1,0 +1,30 @@
+// Resource ids of the window tests' resource script.
+#pragma once
+
+#define IDD_TEST_PLAIN 200
+#define IDD_TEST_CANVAS 201
+#define IDD_TEST_PAGE_A 210
+#define IDD_TEST_PAGE_B 211
+#define IDD_TEST_MISSING 299
+
+#define IDC_TEST_OK 1000
+#define IDC_TEST_CANCEL 1001
+#define IDC_TEST_HSCROLL 1008
+#define IDC_TEST_VSCROLL 1009
+#define IDC_TEST_EDIT 1100
+#define IDC_TEST_LIST 1101
+#define IDC_TEST_CANVAS 1102
+#define IDC_TEST_NAME 1110
+#define IDC_TEST_CHECK 1111
+
+#define IDA_TEST_MAIN 300
+#define IDA_TEST_LIST 301
+#define IDA_TEST_MISSING 399
+
+#define IDM_TEST_POPUP 400
+
+#define ID_TEST_SAVE 3001
+#define ID_TEST_RUN 3002
+#define ID_TEST_DELETE 3003
+#define ID_TEST_CUT 3101
+#define ID_TEST_COPY 3102

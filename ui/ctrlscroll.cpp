@@ -1,0 +1,87 @@
+#include "ui/ctrlscroll.h"
+
+static const char kScrollProp[] = "CTRL_SCROLL_CLASS";
+
+// No context menu on the bar; the saved procedure goes back on WM_DESTROY.
+static LRESULT CALLBACK ScrollBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    cCtrlScroll* ctrl = static_cast<cCtrlScroll*>(GetPropA(wnd, kScrollProp));
+    if (!ctrl || !ctrl->m_lpfnOrgProc) return DefWindowProcA(wnd, msg, wp, lp);
+    WNDPROC org = ctrl->m_lpfnOrgProc;
+    if (msg == WM_RBUTTONUP) return 0;
+    if (msg == WM_DESTROY) {
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(org));
+        RemovePropA(wnd, kScrollProp);
+    }
+    return CallWindowProcA(org, wnd, msg, wp, lp);
+}
+
+cCtrlScroll::cCtrlScroll()
+    : m_lpTarget(nullptr), m_nBar(SB_CTL), m_nUnused(0), m_nMin(0), m_nMax(0), m_nPage(0), m_bRedraw(0) {
+    m_nKind = kCtrlScroll;
+}
+
+HWND cCtrlScroll::Bar(int* bar) const {
+    if (m_lpTarget) {
+        *bar = m_nBar;
+        return *m_lpTarget;
+    }
+    *bar = SB_CTL;
+    return m_hWnd;
+}
+
+void cCtrlScroll::Attach(cDlg* owner, const cCtrlScrollParam& param) {
+    cCtrl::Attach(owner, param.m_nId);
+    m_lpTarget = param.m_lpTarget;
+    m_nBar = param.m_nBar;
+    m_nUnused = param.m_nUnused;
+    m_nMin = param.m_nMin;
+    m_nMax = param.m_nMax;
+    m_nPage = param.m_nPage;
+    m_bRedraw = param.m_bRedraw;
+    int bar;
+    HWND wnd = Bar(&bar);
+    SCROLLINFO si = {sizeof si, SIF_RANGE | SIF_PAGE, m_nMin, m_nMax, static_cast<UINT>(m_nPage), 0, 0};
+    if (wnd) SetScrollInfo(wnd, bar, &si, m_bRedraw);
+    if (m_hWnd && !m_lpfnOrgProc) {
+        SetPropA(m_hWnd, kScrollProp, this);
+        m_lpfnOrgProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ScrollBarProc)));
+    }
+}
+
+int cCtrlScroll::GetPos() {
+    int bar;
+    HWND wnd = Bar(&bar);
+    SCROLLINFO si = {sizeof si, SIF_POS, 0, 0, 0, 0, 0};
+    if (!wnd || !GetScrollInfo(wnd, bar, &si)) return 0;
+    return si.nPos;
+}
+
+void cCtrlScroll::SetPos(int pos, int redraw) {
+    int bar;
+    HWND wnd = Bar(&bar);
+    SCROLLINFO si = {sizeof si, SIF_POS, 0, 0, 0, pos, 0};
+    if (wnd) SetScrollInfo(wnd, bar, &si, redraw);
+}
+
+int cCtrlScroll::Scroll(int delta) {
+    SetPos(GetPos() + delta, TRUE);
+    return GetPos();
+}
+
+void cCtrlScroll::SetRange(int min, int max) {
+    m_nMin = min;
+    m_nMax = max;
+    int bar;
+    HWND wnd = Bar(&bar);
+    SCROLLINFO si = {sizeof si, SIF_RANGE, min, max, 0, 0, 0};
+    if (wnd) SetScrollInfo(wnd, bar, &si, TRUE);
+}
+
+void cCtrlScroll::SetPage(int page) {
+    m_nPage = page;
+    int bar;
+    HWND wnd = Bar(&bar);
+    SCROLLINFO si = {sizeof si, SIF_PAGE, 0, 0, static_cast<UINT>(page), 0, 0};
+    if (wnd) SetScrollInfo(wnd, bar, &si, TRUE);
+}
