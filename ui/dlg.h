@@ -6,7 +6,8 @@
 #include "base/containers.h"
 #include "ui/ctrlpicture.h"
 #include "ui/ctrlscroll.h"
-#include "ui/framework_deps.h"
+#include "base/msgbox.h"
+#include "ui/hook.h"
 #include "ui/wnd.h"
 
 class cPropSheet;

@@ -11,25 +11,15 @@
 
 namespace {
 
-// Before main, while the thread has no window yet: a desktop of our own,
-// which Wine shows as a virtual desktop of the size registered for its name.
-struct TestDesktop {
-    TestDesktop() {
-        const char name[] = "vtest";
-        HKEY key;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, &key, nullptr) == ERROR_SUCCESS) {
-            char size[32];
-            int n = wsprintfA(size, "%dx%d", kTestDesktopWidth, kTestDesktopHeight);
-            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(size), n + 1);
-            RegCloseKey(key);
-        }
-        HDESK desk = CreateDesktopA(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-        if (desk) SetThreadDesktop(desk);
+// The common controls the framework's windows use, registered before any
+// test makes a window. (The test main has put the program on a desktop of its
+// own, kTestDesktopWidth by kTestDesktopHeight.)
+struct CommonControls {
+    CommonControls() {
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
         InitCommonControlsEx(&icc);
     }
-} g_TestDesktop;
+} g_CommonControls;
 
 bool PumpOne() {
     MSG msg;

@@ -83,7 +83,7 @@ static void UsePrivateDesktop() {
     bool underWine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
     if (underWine && RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
                                      KEY_SET_VALUE, nullptr, &desktops, nullptr) == ERROR_SUCCESS) {
-        const char size[] = "1280x1024";
+        const char size[] = "1280x1024";  // kTestDesktopWidth x kTestDesktopHeight (gui.h)
         RegSetValueExA(desktops, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(size), sizeof size);
     }
     HDESK desk = CreateDesktopA(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
