@@ -9,6 +9,10 @@ else
   TEST_ARCH=x86_64
 fi
 JOBS="$(nproc)"
+# ccache's cache outlives the checkout: paths under the checkout are hashed
+# relative to it, so a fresh clone in another folder still hits the cache.
+export CCACHE_BASEDIR="$ROOT"
+export CCACHE_NOHASHDIR=true
 
 # configure_and_build ARCH [cmake options...]
 configure_and_build() {
