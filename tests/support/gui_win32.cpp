@@ -81,6 +81,15 @@ void MoveMouseTo(int x, int y) {
     g_MousePoint = {x, y};
     INPUT in = MouseAt(x, y, 0);
     Send(&in, 1);
+    // Wine may still deliver pointer motion of an earlier move, and a busy
+    // machine delays it: wait until the cursor stands at the point, sending
+    // the move again now and then.
+    for (int i = 1; i <= 200; ++i) {
+        POINT pt;
+        if (GetCursorPos(&pt) && pt.x == x && pt.y == y) return;
+        PumpMessages(10);
+        if (i % 20 == 0) Send(&in, 1);
+    }
 }
 
 void MouseButton(bool right, bool down) {
