@@ -255,6 +255,9 @@ void SetInherit(cSerialRecord* record, eObjType type, int kind, int16_t index, c
 // damaged, comes from a newer version or the stop was asked (why says which,
 // for the report).
 int LoadStageFile(cEdStage& dst, const char* path, const cThread* stop = nullptr, cString* why = nullptr);
+// Reads a stage file into a stage of its own (a spare, not one in use): the
+// same checks, without the hand-over. On 0 the stage is a default stage.
+int ReadStageFile(cEdStage& spare, const char* path, const cThread* stop = nullptr, cString* why = nullptr);
 // Writes the stage; the old file is kept in "data\work\" until the new one is
 // complete. 1 written.
 int SaveStageFile(cEdStage& stage, const char* path);

@@ -8,7 +8,7 @@
 #include "base/thread.h"
 #include "model/stage.h"
 
-int LoadStageFile(cEdStage& dst, const char* path, const cThread* stop, cString* why) {
+int ReadStageFile(cEdStage& spare, const char* path, const cThread* stop, cString* why) {
     auto setWhy = [why](const char* text) {
         if (why) *why = text;
     };
@@ -23,18 +23,23 @@ int LoadStageFile(cEdStage& dst, const char* path, const cThread* stop, cString*
         ReportLog("stage %s: version %u is newer than %u", path, g_FileVersion, g_DataVersion);
         return 0;
     }
-    // A damaged file must not leave half a stage behind: it is read into a
-    // spare stage, which replaces dst only when complete.
-    std::unique_ptr<cEdStage> spare(new cEdStage);
-    spare->m_pReadStop = stop;
-    spare->Read(f);
+    spare.m_pReadStop = stop;
+    spare.Read(f);
+    spare.m_pReadStop = nullptr;
     const bool stopped = stop && stop->StopRequested();
     if (!CloseFile(f)) {
         setWhy(stopped ? "the load was stopped" : "the file is damaged");
         ReportLog("stage %s: not loaded (%s)", path, stopped ? "stopped" : "damaged");
         return 0;
     }
-    spare->m_pReadStop = nullptr;
+    return 1;
+}
+
+int LoadStageFile(cEdStage& dst, const char* path, const cThread* stop, cString* why) {
+    // A damaged file must not leave half a stage behind: it is read into a
+    // spare stage, which replaces dst only when complete.
+    std::unique_ptr<cEdStage> spare(new cEdStage);
+    if (!ReadStageFile(*spare, path, stop, why)) return 0;
     dst.TakeFrom(*spare);
     return 1;
 }
