@@ -397,16 +397,17 @@ void cEdStage::Declare(uint32_t version) {
 void cEdStage::SetHitLevel(int level) {
     m_HitLevel = level;
     const bool high = level >= 11 && level <= 19;
-    const int b = high ? level - 10 : level;
-    m_HitSteps = b;
-    m_dHitSteps = b;
-    m_dHitSteps2 = static_cast<double>(b) * b;
-    m_HitSteps6 = b * 6;
-    m_dSpeedCap = high ? 6.0 * 10.0 : b * 6.0;
-    // a level of 0 (only from a damaged file) divides by nothing
+    // wide arithmetic: an unchecked level must not overflow
+    const int64_t b = high ? level - 10 : level;
+    m_HitSteps = static_cast<int32_t>(b);
+    m_dHitSteps = static_cast<double>(b);
+    m_dHitSteps2 = static_cast<double>(b) * static_cast<double>(b);
+    m_HitSteps6 = static_cast<int32_t>(b * 6);
+    m_dSpeedCap = high ? 6.0 * 10.0 : static_cast<double>(b) * 6.0;
+    // a level of 0 divides by nothing
     m_dSpeedCapStep = b != 0 ? m_dSpeedCap / m_dHitSteps : 0.0;
     m_dGravityStep = b != 0 ? m_Gravity / m_dHitSteps2 : 0.0;
-    m_HitSteps8 = b * 8;
+    m_HitSteps8 = static_cast<int32_t>(b * 8);
 }
 
 int cEdStage::SetSize(int w, int h, int alignX, int alignY) {
@@ -484,6 +485,8 @@ void cEdStage::Validate() {
     m_ScrollMaxX = std::min(m_ScrollMaxX, m_Width - 1);
     m_ScrollMinY = std::min(m_ScrollMinY, m_Height - 15);
     m_ScrollMaxY = std::min(m_ScrollMaxY, m_Height - 1);
+    // the level is an entry of g_HitLevelName (offset 1)
+    if (m_HitLevel < 1 || m_HitLevel > 19) m_HitLevel = 1;
     SetHitLevel(m_HitLevel);
     if (OutsideTable(m_BgmNo, kTableBgm)) m_BgmNo = 0;
     PadPalette(m_PalBlocks, g_PrjOption.m_DefBlock, kObjBlock);

@@ -142,9 +142,12 @@ public:
     // Takes the contents of src (which is left as something valid).
     void TakeFrom(cEdStage& src);
 
-    // Stage palette file ("*.plt4").
+    // Stage palette file ("*.plt4"): after the version word, the three
+    // vectors. Reading refreshes the objects linked to the stage palette.
     int LoadPalette(const char* path);
     int SavePalette(const char* path);
+    void ReadPalette(cRecFile* f);
+    void WritePalette(cRecFile* f);
     void ValidatePalettes();
     void RefreshInheritBlock();
     void RefreshInheritChara();

@@ -27,9 +27,7 @@ bool IsPlayerCell(const cEdChara& c) {
 
 }  // namespace
 
-int cEdStage::LoadPalette(const char* path) {
-    cRecFile* f = OpenRead(path);
-    if (!f) return 0;
+void cEdStage::ReadPalette(cRecFile* f) {
     {
         // entries linked to the stage palette take what has been read so far
         cVector<cEdBlock>* blocks = PaletteVector<cEdBlock>(2);
@@ -41,19 +39,29 @@ int cEdStage::LoadPalette(const char* path) {
         ReadVector(m_PalItems, f);
         SetStagePalette(blocks, charas, items);
     }
-    CloseFile(f);
     RefreshStageInheritBlock();
     RefreshStageInheritChara();
     RefreshStageInheritItem();
+}
+
+void cEdStage::WritePalette(cRecFile* f) {
+    WriteVector(m_PalBlocks, f);
+    WriteVector(m_PalCharas, f);
+    WriteVector(m_PalItems, f);
+}
+
+int cEdStage::LoadPalette(const char* path) {
+    cRecFile* f = OpenRead(path);
+    if (!f) return 0;
+    ReadPalette(f);
+    CloseFile(f);
     return 1;
 }
 
 int cEdStage::SavePalette(const char* path) {
     cRecFile* f = OpenWrite(path);
     if (!f) return 0;
-    WriteVector(m_PalBlocks, f);
-    WriteVector(m_PalCharas, f);
-    WriteVector(m_PalItems, f);
+    WritePalette(f);
     return CloseFile(f) ? 1 : 0;
 }
 

@@ -87,6 +87,14 @@ TEST_F(StageFile, HitLevelDerivesTheStepFields) {
         EXPECT_DOUBLE_EQ(s.m_dGravityStep, c.gravityStep) << c.level;
         EXPECT_EQ(s.m_HitSteps8, c.steps * 8);
     }
+    // a level outside the table (a damaged file) becomes level 1
+    for (int level : {0, -3, 20, 2000000000}) {
+        cEdStage s;
+        s.m_HitLevel = level;
+        s.Validate();
+        EXPECT_EQ(s.m_HitLevel, 1) << level;
+        EXPECT_EQ(s.m_HitSteps, 1);
+    }
 }
 
 // A stage with objects on all three layers, a palette with links and
