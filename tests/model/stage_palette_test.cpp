@@ -177,6 +177,21 @@ TEST_F(StagePalette, PlacingCharactersKeepsOnePlayer) {
     EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{5, 3}}));
 }
 
+TEST_F(StagePalette, PlayerOnItsOwnCellWithTheEmptyCellAfterItLeavesTwo) {
+    cEdStage& s = g_Stage;
+    s.SetSize(6, 2, 0, 0);
+    s.m_Charas[s.CellIndex(0, 0)] = Placed(9, 1);
+    s.m_Charas[s.CellIndex(1, 0)] = Placed(4, 0);
+    s.m_Charas[s.CellIndex(2, 0)] = Placed(9, 1);
+    cEdChara hero = Placed(6, 0);
+    s.PlaceChara(s.CellIndex(1, 0), hero);
+    EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{1, 0}, {3, 0}}));
+    EXPECT_EQ(s.m_Charas[s.CellIndex(1, 0)].m_Graphic, 6);
+    EXPECT_EQ(s.m_Charas[s.CellIndex(3, 0)].m_Graphic, 4);
+    s.KeepOnePlayer();
+    EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{3, 0}}));
+}
+
 TEST_F(StagePalette, FullMapPutsTheOverwrittenPlayerInCellZero) {
     cEdStage& s = g_Stage;
     s.SetSize(3, 2, 0, 0);
