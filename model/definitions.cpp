@@ -398,6 +398,11 @@ void cEdChara::SetDefault() {
     m_HoldItem = 1;
 }
 
+void cEdChara::ClearCell() {
+    SetDefault();
+    m_Graphic = 0;
+}
+
 void cEdChara::Declare(uint32_t version) {
     ResetDeclare();
     AddByte(&m_InheritKind);

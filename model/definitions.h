@@ -81,6 +81,8 @@ public:
     void Validate();
     void ValidateRefs();
     void ApplyInherit();
+    // An empty cell: the defaults with graphic 0.
+    void ClearCell();
 
     bool operator==(const cEdChara& o) const;
     bool operator!=(const cEdChara& o) const { return !(*this == o); }
