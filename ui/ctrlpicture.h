@@ -1,14 +1,17 @@
-// The picture control on which a dialog draws (its canvas).
+// The picture control on which a dialog draws (its canvas): a surface on the
+// control's window and an off-screen surface of the control's size; dialogs
+// draw into the off-screen one and copy it to the window.
 #pragma once
 
+#include "base/dib.h"
 #include "ui/ctrl.h"
 
 struct cCtrlPictureParam {
-    int m_nId = 0;
+    uint32_t m_nId = 0;
     int m_nWidth = 0;
     int m_nHeight = 0;
     void Set(int id, int width, int height) {
-        m_nId = id;
+        m_nId = static_cast<uint16_t>(id);
         m_nWidth = width;
         m_nHeight = height;
     }
@@ -16,9 +19,24 @@ struct cCtrlPictureParam {
 
 class cCtrlPicture : public cCtrl {
 public:
-    cCtrlPicture() { m_nKind = kCtrlPicture; }
-    // Binds the control; a record with a width and a height sizes it.
+    cCtrlPicture() : m_hScreenWnd(nullptr) { m_nKind = kCtrlPicture; }
+    ~cCtrlPicture() override;
+    cCtrlPicture(const cCtrlPicture&) = delete;
+    cCtrlPicture& operator=(const cCtrlPicture&) = delete;
+
+    // Binds the control and makes its surfaces; a record with a width and a
+    // height sizes the control first. Attaching again replaces both surfaces.
     void Attach(cDlg* owner, const cCtrlPictureParam& param);
+
+    // Its device context is the control window's; it has no bitmap of its own.
+    cDib m_Screen;
+    // 32 bits, the control's size; empty when it could not be made.
+    cDib m_Offscreen;
+    // The window whose device context the screen surface holds.
+    HWND m_hScreenWnd;
+
+private:
+    void ReleaseScreen();
 };
 
 struct cCtrlPictureItem {

@@ -85,3 +85,35 @@ void cCtrlScroll::SetPage(int page) {
     SCROLLINFO si = {sizeof si, SIF_PAGE, 0, 0, static_cast<UINT>(page), 0, 0};
     if (wnd) SetScrollInfo(wnd, bar, &si, TRUE);
 }
+
+// cDlg::AutoScroll, the drag scrolling of a dialog's canvas bars.
+
+#include "ui/dlg.h"
+
+int g_AutoScrollCount[4] = {0, 0, 0, 0};
+
+namespace {
+
+// Within 32 pixels beyond the edge the bar steps every 8 calls, farther out
+// on every call; out takes the new position when the bar steps.
+bool EdgeStep(int* count, int distance, cCtrlScroll* bar, int delta, int* out) {
+    *count += 1;
+    if (distance <= 32 && *count < 8) return false;
+    if (!bar->m_hWnd) return false;
+    *out = bar->Scroll(delta);
+    *count = 0;
+    return true;
+}
+
+}  // namespace
+
+void cDlg::AutoScroll(int* x, int* y) {
+    int mx = m_Mouse.m_nX;
+    int my = m_Mouse.m_nY;
+    cCtrlScroll* h = &m_HScroll.m_Ctrl;
+    cCtrlScroll* v = &m_VScroll.m_Ctrl;
+    if (mx < 0) EdgeStep(&g_AutoScrollCount[0], -mx, h, -1, x);
+    if (mx >= m_rcCanvas.w) EdgeStep(&g_AutoScrollCount[1], mx - m_rcCanvas.w, h, 1, x);
+    if (my < 0) EdgeStep(&g_AutoScrollCount[2], -my, v, -1, y);
+    if (my >= m_rcCanvas.h) EdgeStep(&g_AutoScrollCount[3], my - m_rcCanvas.h, v, 1, y);
+}

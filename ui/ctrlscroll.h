@@ -42,3 +42,7 @@ struct cCtrlScrollItem {
     cCtrlScroll m_Ctrl;
     cCtrlScrollParam m_Param;
 };
+
+// The step counters of the canvas drag scrolling, one per canvas edge:
+// left, right, top, bottom (cDlg::AutoScroll).
+extern int g_AutoScrollCount[4];

@@ -60,6 +60,9 @@ public:
     void CtrlsToData();
     uint16_t GetChangedCtrlId(WPARAM wp);
     bool AllowCommand(WPARAM wp);
+    // Steps the canvas scroll bars while the mouse (m_Mouse) is beyond a canvas
+    // edge; the new positions go to x and y for the bars that stepped.
+    void AutoScroll(int* x, int* y);
 
     // The dialog procedure of every dialog and of every property page.
     static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

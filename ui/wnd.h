@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "base/containers.h"
+#include "base/dib.h"
 #include "ui/mouse.h"
 
 class cCtrl;
@@ -99,6 +100,8 @@ public:
     DLGPROC m_lpDlgProc;
     void* m_lpRegKey;
     cWndRegistry* m_lpRegistry;
+    // Drawing surfaces of the derived windows' own drawing; empty at first.
+    cDib m_Surface[2];
     POINT m_ptPos;
     sCanvasRect m_rcCanvas;
     cMouseState m_Mouse;

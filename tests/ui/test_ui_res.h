@@ -28,3 +28,20 @@
 #define ID_TEST_DELETE 3003
 #define ID_TEST_CUT 3101
 #define ID_TEST_COPY 3102
+
+// The dialog of the bound-control tests.
+#define IDD_TEST_CTRLB 202
+#define IDC_CB_CHECK 1200
+#define IDC_CB_STATE 1201
+#define IDC_CB_NAME 1202
+#define IDC_CB_MEMO 1203
+#define IDC_CB_LABEL 1204
+#define IDC_CB_BUTTON 1205
+#define IDC_CB_PICTURE 1206
+#define IDC_CB_TRACK 1207
+#define IDC_CB_TRACKVAL 1208
+#define IDC_CB_TRACK2 1209
+#define IDC_CB_SPINEDIT 1210
+#define IDC_CB_SPIN 1211
+#define IDC_CB_SCROLL 1212
+#define IDC_CB_PLAINEDIT 1213

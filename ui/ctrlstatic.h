@@ -1,0 +1,14 @@
+// Static labels bound by id, so that a dialog can find, show and relabel them.
+#pragma once
+
+#include "ui/ctrlbutton.h"
+
+class cCtrlStatic : public cCtrlButton {
+public:
+    cCtrlStatic() { m_nKind = kCtrlStatic; }
+};
+
+struct cCtrlStaticItem {
+    cCtrlStatic m_Ctrl;
+    cCtrlIdParam m_Param;
+};

@@ -1,0 +1,66 @@
+// A trackbar bound to an int variable, with an optional read-only companion
+// edit that shows the position as a number.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/ctrl.h"
+
+struct cCtrlTrackBarParam {
+    uint16_t m_nId = 0;
+    int* m_lpData = nullptr;
+    int m_nMin = 0;
+    int m_nMax = 0;
+    int m_nPageSize = 0;
+    int m_nLineSize = 0;
+    uint16_t m_nCompanionId = 0;  // 0: no companion
+    void Set(int id, int* data, int min, int max, int pageSize, int lineSize, int companionId) {
+        m_nId = static_cast<uint16_t>(id);
+        m_lpData = data;
+        m_nMin = min;
+        m_nMax = max;
+        m_nPageSize = pageSize;
+        m_nLineSize = lineSize;
+        m_nCompanionId = static_cast<uint16_t>(companionId);
+    }
+};
+
+// The companion edit: shows integers ("%d") held inside the trackbar's full
+// int range; it is never read back.
+class cTrackBarCompanion : public cCtrl {
+public:
+    cTrackBarCompanion() : m_nMin(0), m_nMax(0) { m_nKind = kCtrlEditVal; }
+    void Attach(cDlg* owner, int id, int min, int max);
+    void SetValue(int value);
+
+    int m_nMin;
+    int m_nMax;
+};
+
+class cCtrlTrackBar : public cCtrl {
+public:
+    cCtrlTrackBar() : m_lpData(nullptr), m_nMin(0), m_nMax(0), m_nPageSize(0), m_nLineSize(0) {
+        m_nKind = kCtrlTrackBar;
+    }
+
+    int Enable(int flag) override;
+    void DataToCtrl() override;
+    void CtrlToData() override;
+    int OnScroll(WPARAM wp, LPARAM lp) override;
+
+    void Attach(cDlg* owner, const cCtrlTrackBarParam& param);
+    void SetPos(int value);
+    int GetPos();
+
+    int* m_lpData;
+    int m_nMin;
+    int m_nMax;
+    int m_nPageSize;
+    int m_nLineSize;
+    cTrackBarCompanion m_Companion;
+};
+
+struct cCtrlTrackBarItem {
+    cCtrlTrackBar m_Ctrl;
+    cCtrlTrackBarParam m_Param;
+};
