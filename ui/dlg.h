@@ -59,6 +59,19 @@ public:
     void DataToCtrlsExceptLocked(int unused, cCtrl* except);
     void CtrlsToData();
     uint16_t GetChangedCtrlId(WPARAM wp);
+
+    // Attaches every item of the vector in index order with its record and
+    // enters its control into m_Ctrls; the vector must not be resized after.
+    template <class V>
+    void AddCtrls(V& items) {
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) AddCtrl(items[i]);
+    }
+    // The same for a single item.
+    template <class I>
+    void AddCtrl(I& item) {
+        item.m_Ctrl.Attach(this, item.m_Param);
+        m_Ctrls.push_back(&item.m_Ctrl);
+    }
     bool AllowCommand(WPARAM wp);
 
     // The dialog procedure of every dialog and of every property page.
