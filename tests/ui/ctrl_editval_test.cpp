@@ -82,6 +82,7 @@ TEST_F(EditValTest, TypingRewritesAndLeavingShowsTheCanonicalForm) {
         return [=](cDemoDlg* d) { d->m_Shorts[0].m_Ctrl.SetRange(lo, hi); };
     };
     auto noRange = [](cDemoDlg*) {};
+    static const std::string manyDigits(3000, '7');  // longer than any fixed buffer
     const Case cases[] = {
         {"lone minus", IDC_TEST_VAL_INT, intRange(-10, 10), "-", false, "-", 0, "-"},
         {"negative", IDC_TEST_VAL_INT, intRange(-10, 10), "-5", false, "-5", -5, "-5"},
@@ -94,6 +95,8 @@ TEST_F(EditValTest, TypingRewritesAndLeavingShowsTheCanonicalForm) {
         {"emptied, min -3", IDC_TEST_VAL_INT, intRange(-3, 10), "", false, "", 0, "0"},
         {"beyond int", IDC_TEST_VAL_INT, intRange(-2147483647 - 1, 2147483647), "99999999999", true, "2147483647",
          2147483647, "2147483647"},
+        {"thousands of digits", IDC_TEST_VAL_INT, intRange(0, 1000), manyDigits.c_str(), true, "1000", 1000,
+         "1000"},
         {"beyond short, max 100", IDC_TEST_VAL_SHORT, shortRange(-100, 100), "40000", false, "100", 100, "100"},
         {"beyond short, whole range", IDC_TEST_VAL_SHORT, shortRange(-32768, 32767), "40000", false, "32767", 32767,
          "32767"},
