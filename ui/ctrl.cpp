@@ -3,11 +3,19 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "base/appwnd.h"
+#include "base/msgbox.h"
 #include "ui/dlg.h"
 
 cCtrl::cCtrl()
     : m_hWnd(nullptr), m_lpfnOrgProc(nullptr), m_lpOwner(nullptr), m_hOwner(nullptr), m_nKind(0), m_nId(0),
       m_ptScreen{0, 0}, m_ptOwner{0, 0}, m_bBusy(0) {}
+
+cCtrl& cCtrl::operator=(const cCtrl& other) {
+    m_hWnd = other.m_hWnd;
+    m_nId = other.m_nId;
+    return *this;
+}
 
 cCtrl::~cCtrl() {}
 
@@ -57,8 +65,54 @@ void cCtrl::Resize(int width, int height) {
     SetWindowPos(m_hWnd, nullptr, m_ptOwner.x, m_ptOwner.y, width, height, 0);
 }
 
-void cCtrl::Show(int flag) {
-    ShowWindow(m_hWnd, flag ? SW_SHOW : SW_HIDE);
+bool cCtrl::HitTest(POINT pt) const {
+    RECT rc = {};
+    if (!GetWindowRect(m_hWnd, &rc)) return false;
+    return pt.x >= rc.left && pt.x <= rc.right && pt.y >= rc.top && pt.y <= rc.bottom;
+}
+
+int cCtrl::Show(int flag) {
+    return ShowWindow(m_hWnd, flag ? SW_SHOW : SW_HIDE);
+}
+
+void cCtrl::RemoveStyle(LONG_PTR bits) {
+    LONG_PTR style = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+    SetWindowLongPtrA(m_hWnd, GWL_STYLE, style & ~bits);
+}
+
+bool cCtrl::HasStyle(LONG_PTR bits) const {
+    return (GetWindowLongPtrA(m_hWnd, GWL_STYLE) & bits) == bits;
+}
+
+bool cCtrl::IsEnabled() const {
+    return !HasStyle(WS_DISABLED);
+}
+
+void cCtrl::SetText(const cString& text) {
+    SetDlgItemTextA(m_hOwner, m_nId, text.c_str());
+}
+
+int cCtrl::GetCheck() const {
+    return static_cast<int>(SendMessageA(m_hWnd, BM_GETCHECK, 0, 0));
+}
+
+void cCtrl::SetCheck(uint8_t state) {
+    SendMessageA(m_hWnd, BM_SETCHECK, state, 0);
+}
+
+cString WindowTextOf(HWND wnd) {
+    cString text;
+    int len = wnd ? GetWindowTextLengthA(wnd) : 0;
+    if (len <= 0) return text;
+    std::string buf(static_cast<size_t>(len) + 1, '\0');
+    int got = GetWindowTextA(wnd, &buf[0], len + 1);
+    text.assign(buf.data(), got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
+
+void CtrlNotFound(int id) {
+    DebugErrorBoxF("コントロールID 【%u】 が見つかりません！", static_cast<unsigned>(id));
+    DestroyWindow(g_MainWnd);
 }
 
 void cCtrl::SetCaption(const char* text) {
@@ -66,9 +120,9 @@ void cCtrl::SetCaption(const char* text) {
 }
 
 void cCtrl::GetCaption(cString* out) {
-    char buf[1024] = "";
-    GetWindowTextA(m_hWnd, buf, sizeof buf);
-    out->assign(buf);
+    cString text = WindowTextOf(m_hWnd);
+    int len = text.size() < 1023 ? static_cast<int>(text.size()) : 1023;
+    out->assign(text.substr(0, static_cast<size_t>(SjisSafeLength(text.c_str(), len))));
 }
 
 void cCtrl::AddCaption(const char* text) {

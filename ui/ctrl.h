@@ -29,6 +29,11 @@ enum {
 class cCtrl {
 public:
     cCtrl();
+    // A copy refers to the same window and takes every field.
+    cCtrl(const cCtrl&) = default;
+    // Assignment takes only the window and the control id; owner, owner
+    // window, kind, positions, saved procedure and busy flag stay.
+    cCtrl& operator=(const cCtrl& other);
     virtual ~cCtrl();
     // Virtual operations, in this order.
     virtual int Enable(int flag);
@@ -48,8 +53,19 @@ public:
     // Records the window's screen position and its place in the owner's client area.
     void StorePos();
     void Resize(int width, int height);
-    void Show(int flag);
+    // True when the screen point lies in the window rectangle, every border included.
+    bool HitTest(POINT screen) const;
+    // ShowWindow's result.
+    int Show(int flag);
+    void RemoveStyle(LONG_PTR bits);
+    bool HasStyle(LONG_PTR bits) const;
+    bool IsEnabled() const;
+    // The owner's dialog item with the control id takes the text.
+    void SetText(const cString& text);
+    int GetCheck() const;
+    void SetCheck(uint8_t state);
     void SetCaption(const char* text);
+    // The window's whole text (at most 1023 bytes) replaces the string.
     void GetCaption(cString* out);
     void AddCaption(const char* text);
     void AddCaptionF(const char* fmt, ...)
@@ -68,3 +84,50 @@ public:
     POINT m_ptOwner;
     int m_bBusy;
 };
+
+// The window's whole text, read into a buffer sized from its length.
+cString WindowTextOf(HWND wnd);
+
+// The common base of the value edit and the string edit. Derived classes
+// keep the implicit copy and assignment: the base part follows cCtrl's rules,
+// every field of their own is copied.
+class cCtrlEdit : public cCtrl {
+public:
+    enum { kEditNone = 0, kEditVal = 1, kEditStr = 2 };
+    cCtrlEdit() : m_nEditKind(kEditNone) {}
+
+    int m_nEditKind;
+};
+
+// An item: a control immediately followed by its parameter record. Copying
+// or assigning an item does so for the control and copies the record.
+template <class C, class P>
+struct cCtrlItem {
+    C m_Ctrl;
+    P m_Param;
+};
+
+// The first item of the vector whose control id equals the low 16 bits of
+// id. None is an internal error: reported while the error log is on, and the
+// application window is closed; null.
+void CtrlNotFound(int id);
+template <class V>
+auto FindCtrl(V& items, int id) -> decltype(&items[0]) {
+    uint16_t want = static_cast<uint16_t>(id);
+    for (int i = 0; i < static_cast<int>(items.size()); ++i)
+        if (items[i].m_Ctrl.m_nId == want) return &items[i];
+    CtrlNotFound(id);
+    return nullptr;
+}
+// The found control's Enable with the flag, else 0.
+template <class V>
+int EnableCtrl(V& items, int id, int flag) {
+    auto* item = FindCtrl(items, id);
+    return item ? item->m_Ctrl.Enable(flag) : 0;
+}
+// The found control's Show with the flag, else 0.
+template <class V>
+int ShowCtrl(V& items, int id, int flag) {
+    auto* item = FindCtrl(items, id);
+    return item ? item->m_Ctrl.Show(flag) : 0;
+}

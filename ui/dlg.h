@@ -59,6 +59,19 @@ public:
     void DataToCtrlsExceptLocked(int unused, cCtrl* except);
     void CtrlsToData();
     uint16_t GetChangedCtrlId(WPARAM wp);
+
+    // Attaches every item of the vector in index order with its record and
+    // enters its control into m_Ctrls; the vector must not be resized after.
+    template <class V>
+    void AddCtrls(V& items) {
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) AddCtrl(items[i]);
+    }
+    // The same for a single item.
+    template <class I>
+    void AddCtrl(I& item) {
+        item.m_Ctrl.Attach(this, item.m_Param);
+        m_Ctrls.push_back(&item.m_Ctrl);
+    }
     bool AllowCommand(WPARAM wp);
     // Steps the canvas scroll bars while the mouse (m_Mouse) is beyond a canvas
     // edge; the new positions go to x and y for the bars that stepped.
