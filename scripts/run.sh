@@ -10,7 +10,8 @@ dir="$ROOT/build/$TEST_ARCH"
 project="$ROOT/build/project"
 rm -rf "$project"
 mkdir -p "$project"
-if [ -d "$ROOT/sample" ]; then cp -r "$ROOT/sample/." "$project/"; fi
+# The sample project is drawn by the build (tools/samplegen).
+cp -r "$dir/sample-project/." "$project/"
 cp "$dir/app/Editor.exe" "$project/"
 cd "$project"
 if [ -n "${DISPLAY:-}" ]; then
