@@ -2,6 +2,7 @@
 // the application window and shows that the program is built.
 #include <windows.h>
 
+#include "app/globals.h"
 #include "base/appwnd.h"
 #include "base/log.h"
 #include "base/record.h"
@@ -28,6 +29,7 @@ static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int show) {
     SetDataVersion(248, 0);
     SetErrorLog(0, "RI_Zedevu.txt");
+    InstallModelHooks();
 
     WNDCLASSA wc = {};
     wc.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;

@@ -287,8 +287,6 @@ int DatabaseDefaultCount(int table) {
     return (table == kTableAnimeSet || table == kTableSwordType) ? 1 : 2;
 }
 
-cEdDatabase g_Database;
-
 void cEdDatabase::Declare(uint32_t) {
     ResetDeclare();
 }

@@ -6,8 +6,6 @@
 const cString g_CommonPalettePath = "data\\CommonPalette.cplt4";
 const cString g_CommonPaletteDefaultPath = "default\\CommonPalette.cplt4";
 
-cEdCommonPalette g_CommonPalette;
-
 cEdCommonPalette::cEdCommonPalette() {
     Declare(248);
     SetDefault();

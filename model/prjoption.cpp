@@ -15,10 +15,6 @@ const cString g_OldVerOption[] = {
     "",
 };
 
-cPrjOption g_PrjOption;
-cEditConfig EditConfig;
-cAppInfo g_AppInfo;
-
 // ---------------------------------------------------------------------------
 // cPrjOption
 

@@ -22,8 +22,6 @@ cString StageFileExt() {
     return ext;
 }
 
-cEdStage g_Stage;
-
 // ---------------------------------------------------------------------------
 // Option tables
 

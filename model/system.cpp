@@ -31,8 +31,6 @@ const char* const g_FontName[] = {
 
 const char* const g_ColorMode[] = {"256色(8bit) カラーパレットあり", "1677万色(24bit) カラーパレットなし", ""};
 
-cEdSystem g_System;
-
 namespace {
 
 const int32_t kDefaultFont = 60;  // "ＭＳ Ｐゴシック"

@@ -1,14 +1,18 @@
 #include "model/worldmap_edit.h"
 
-// The map is built before the edit state, whose reset looks at its events.
-cEdWorldMap g_WorldMap;
-cWorldMapEdit g_WorldMapEdit;
-
 cWorldMapEdit::cWorldMapEdit() {
-    Reset();
+    ResetFrom(&g_WorldMap);
+}
+
+cWorldMapEdit::cWorldMapEdit(const cEdWorldMap* map) {
+    ResetFrom(map);
 }
 
 void cWorldMapEdit::Reset() {
+    ResetFrom(&g_WorldMap);
+}
+
+void cWorldMapEdit::ResetFrom(const cEdWorldMap* map) {
     m_Mode = 0;
     m_Tool = 0;
     m_ToolFlag = 0;
@@ -22,12 +26,12 @@ void cWorldMapEdit::Reset() {
     m_PatternHeight = 1;
     m_Ranging = 0;
     cWorldToolState& events = m_Saved[1];
-    if (!g_WorldMap.m_Events.empty()) {
+    if (map && !map->m_Events.empty()) {
         events.m_SelEntry = 0;
         events.m_SelTemplate = 0;
         events.m_PatternWidth = 1;
         events.m_PatternHeight = 1;
-        m_EventBuf = g_WorldMap.m_Templates[0];
+        m_EventBuf = map->m_Templates[0];
     } else {
         events.m_SelEntry = -1;
         events.m_SelTemplate = -1;

@@ -45,8 +45,15 @@ public:
     cList<cVector<cEdWorldEvent>> m_RedoEvents;
 
     cWorldMapEdit();
+    // The start state for the given map; null for a map that is not built
+    // yet, which holds nothing (the global edit state is built before
+    // g_WorldMap).
+    explicit cWorldMapEdit(const cEdWorldMap* map);
     // Back to the start state for g_WorldMap.
     void Reset();
+
+private:
+    void ResetFrom(const cEdWorldMap* map);
 };
 
 extern cWorldMapEdit g_WorldMapEdit;

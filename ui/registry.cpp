@@ -3,8 +3,6 @@
 #include "ui/dlg.h"
 #include "ui/propsheet.h"
 
-cWndRegistry g_WndRegistry;
-
 void cWndRegistry::AddWindow(cDlg* dlg) {
     for (int i = 0; i < static_cast<int>(m_Wnds.size()); ++i)
         if (m_Wnds[i] == dlg) return;

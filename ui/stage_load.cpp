@@ -9,8 +9,6 @@
 #include "base/paths_win32.h"
 #include "model/stage.h"
 
-cThread g_WorkerThread;
-
 int RecoverStage(const char* path) {
     cString text;
     switch (RecoverStageFile(path)) {

@@ -1,0 +1,6 @@
+#include "app/mainframe.h"
+
+cMainFrame::~cMainFrame() {
+    delete m_pStageEditor;
+    m_pStageEditor = nullptr;
+}
