@@ -96,14 +96,14 @@ int FindInText(const cString& text, const char* pattern, int start) {
 }
 
 cCtrlEditStr::cCtrlEditStr()
-    : m_nEditKind(0), m_lpData(nullptr), m_nBufSize(kDefaultBufSize), m_bCountChars(0),
+    : m_lpData(nullptr), m_nBufSize(kDefaultBufSize), m_bCountChars(0),
       m_nLineChars(kDefaultLineChars), m_nLines(kDefaultLines), m_bSetting(0), m_nSelStart(0), m_nSelEnd(0),
       m_nExtra{0, 0, 0, 0} {
     m_nKind = kCtrlEditStr;
 }
 
 void cCtrlEditStr::Attach(cDlg* owner, const cCtrlEditStrParam& param) {
-    m_nEditKind = 2;
+    m_nEditKind = kEditStr;
     cCtrl::Attach(owner, static_cast<int>(param.m_nId));
     m_lpData = param.m_lpData;
     m_nBufSize = param.m_nBufSize > 0 ? param.m_nBufSize : kDefaultBufSize;
