@@ -53,19 +53,7 @@ int BytesToUnits(const cString& text, int bytes) {
 }  // namespace
 
 void GetItemText(HWND dlg, int id, cString* out, int maxBytes) {
-    HWND item = GetDlgItem(dlg, id);
-    int len = item ? GetWindowTextLengthA(item) : 0;
-    int size = std::min(len + 1, maxBytes);
-    if (size <= 1) {
-        out->clear();
-        return;
-    }
-    std::vector<char> buf(static_cast<size_t>(size) + 1, 0);
-    int got = static_cast<int>(GetDlgItemTextA(dlg, id, buf.data(), size));
-    got = std::max(0, std::min(got, size - 1));
-    got = static_cast<int>(strnlen(buf.data(), static_cast<size_t>(got)));
-    if (got < len) got = SjisSafeLength(buf.data(), got);
-    out->assign(buf.data(), static_cast<size_t>(got));
+    *out = WindowTextOf(GetDlgItem(dlg, id), maxBytes);
 }
 
 void SetItemText(HWND dlg, int id, const cString& text) {
