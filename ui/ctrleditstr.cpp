@@ -1,8 +1,6 @@
 #include "ui/ctrleditstr.h"
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 namespace {
 
