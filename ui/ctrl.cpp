@@ -100,13 +100,15 @@ void cCtrl::SetCheck(uint8_t state) {
     SendMessageA(m_hWnd, BM_SETCHECK, state, 0);
 }
 
-cString WindowTextOf(HWND wnd) {
+cString WindowTextOf(HWND wnd, int maxBytes) {
     cString text;
     int len = wnd ? GetWindowTextLengthA(wnd) : 0;
-    if (len <= 0) return text;
+    if (len <= 0 || maxBytes <= 1) return text;
     std::string buf(static_cast<size_t>(len) + 1, '\0');
     int got = GetWindowTextA(wnd, &buf[0], len + 1);
-    text.assign(buf.data(), got > 0 ? static_cast<size_t>(got) : 0);
+    got = got < 0 ? 0 : got > len ? len : got;
+    if (got > maxBytes - 1) got = SjisSafeLength(buf.data(), maxBytes - 1);
+    text.assign(buf.data(), static_cast<size_t>(got));
     return text;
 }
 
@@ -120,9 +122,7 @@ void cCtrl::SetCaption(const char* text) {
 }
 
 void cCtrl::GetCaption(cString* out) {
-    cString text = WindowTextOf(m_hWnd);
-    int len = text.size() < 1023 ? static_cast<int>(text.size()) : 1023;
-    out->assign(text.substr(0, static_cast<size_t>(SjisSafeLength(text.c_str(), len))));
+    *out = WindowTextOf(m_hWnd, 1024);
 }
 
 void cCtrl::AddCaption(const char* text) {

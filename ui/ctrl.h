@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <cstdint>
 
 #include "base/str.h"
@@ -85,8 +86,9 @@ public:
     int m_bBusy;
 };
 
-// The window's whole text, read into a buffer sized from its length.
-cString WindowTextOf(HWND wnd);
+// The window's text, read into a buffer sized from its length; at most
+// maxBytes - 1 bytes, and a cut never splits a double-byte character.
+cString WindowTextOf(HWND wnd, int maxBytes = INT_MAX);
 
 // The common base of the value edit and the string edit. Derived classes
 // keep the implicit copy and assignment: the base part follows cCtrl's rules,

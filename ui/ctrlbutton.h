@@ -20,7 +20,4 @@ public:
     void Attach(cDlg* owner, const cCtrlIdParam& param) { cCtrl::Attach(owner, static_cast<int>(param.m_nId)); }
 };
 
-struct cCtrlButtonItem {
-    cCtrlButton m_Ctrl;
-    cCtrlIdParam m_Param;
-};
+using cCtrlButtonItem = cCtrlItem<cCtrlButton, cCtrlIdParam>;

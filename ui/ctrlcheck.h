@@ -31,10 +31,7 @@ public:
 };
 
 template <class T>
-struct cCtrlCheckItem {
-    cCtrlCheck<T> m_Ctrl;
-    cCtrlCheckParam<T> m_Param;
-};
+using cCtrlCheckItem = cCtrlItem<cCtrlCheck<T>, cCtrlCheckParam<T>>;
 
 extern template class cCtrlCheck<char>;
 extern template class cCtrlCheck<unsigned char>;

@@ -1,8 +1,6 @@
 #include "ui/ctrleditstr.h"
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -53,19 +51,7 @@ int BytesToUnits(const cString& text, int bytes) {
 }  // namespace
 
 void GetItemText(HWND dlg, int id, cString* out, int maxBytes) {
-    HWND item = GetDlgItem(dlg, id);
-    int len = item ? GetWindowTextLengthA(item) : 0;
-    int size = std::min(len + 1, maxBytes);
-    if (size <= 1) {
-        out->clear();
-        return;
-    }
-    std::vector<char> buf(static_cast<size_t>(size) + 1, 0);
-    int got = static_cast<int>(GetDlgItemTextA(dlg, id, buf.data(), size));
-    got = std::max(0, std::min(got, size - 1));
-    got = static_cast<int>(strnlen(buf.data(), static_cast<size_t>(got)));
-    if (got < len) got = SjisSafeLength(buf.data(), got);
-    out->assign(buf.data(), static_cast<size_t>(got));
+    *out = WindowTextOf(GetDlgItem(dlg, id), maxBytes);
 }
 
 void SetItemText(HWND dlg, int id, const cString& text) {
@@ -96,14 +82,14 @@ int FindInText(const cString& text, const char* pattern, int start) {
 }
 
 cCtrlEditStr::cCtrlEditStr()
-    : m_nEditKind(0), m_lpData(nullptr), m_nBufSize(kDefaultBufSize), m_bCountChars(0),
+    : m_lpData(nullptr), m_nBufSize(kDefaultBufSize), m_bCountChars(0),
       m_nLineChars(kDefaultLineChars), m_nLines(kDefaultLines), m_bSetting(0), m_nSelStart(0), m_nSelEnd(0),
       m_nExtra{0, 0, 0, 0} {
     m_nKind = kCtrlEditStr;
 }
 
 void cCtrlEditStr::Attach(cDlg* owner, const cCtrlEditStrParam& param) {
-    m_nEditKind = 2;
+    m_nEditKind = kEditStr;
     cCtrl::Attach(owner, static_cast<int>(param.m_nId));
     m_lpData = param.m_lpData;
     m_nBufSize = param.m_nBufSize > 0 ? param.m_nBufSize : kDefaultBufSize;

@@ -38,7 +38,7 @@ struct cCtrlEditStrParam {
     }
 };
 
-class cCtrlEditStr : public cCtrl {
+class cCtrlEditStr : public cCtrlEdit {
 public:
     cCtrlEditStr();
 
@@ -52,7 +52,6 @@ public:
     void SetText(const cString& text);
     void GetText(cString* out);
 
-    int m_nEditKind;  // 2 once attached
     cString* m_lpData;
     int m_nBufSize;
     int m_bCountChars;
@@ -71,7 +70,4 @@ private:
     void Reflow(cString* text, int* s, int* e) const;
 };
 
-struct cCtrlEditStrItem {
-    cCtrlEditStr m_Ctrl;
-    cCtrlEditStrParam m_Param;
-};
+using cCtrlEditStrItem = cCtrlItem<cCtrlEditStr, cCtrlEditStrParam>;

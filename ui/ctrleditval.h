@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "ui/ctrl.h"
+#include "ui/ctrlspin.h"
 
 #include <commctrl.h>
 
@@ -100,7 +101,18 @@ public:
         : m_lpData(nullptr), m_Min(T()), m_Max(T()), m_Step(T()), m_nTypeCode(cEditValType<T>::kCode), m_bFloat(0),
           m_nDecimals(0), m_bEmpty(0) {
         m_nKind = kCtrlEditVal;
-        m_Spin.m_nKind = kCtrlSpin;
+    }
+
+    cCtrlEditVal(const cCtrlEditVal&) = default;
+    cCtrlEditVal& operator=(const cCtrlEditVal&) = default;
+    // A window that outlives the control (a dialog window destroyed after its
+    // items) gets its own procedure back, so that it never reaches the
+    // released object.
+    ~cCtrlEditVal() override {
+        if (!m_hWnd || !IsWindow(m_hWnd) || GetPropA(m_hWnd, kEditValProp) != this) return;
+        RemovePropA(m_hWnd, kEditValProp);
+        if (m_lpfnOrgProc && GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(EditValProc))
+            SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_lpfnOrgProc));
     }
 
     static int GetTypeCode() { return cEditValType<T>::kCode; }
@@ -205,7 +217,7 @@ public:
     void SetRange(T min, T max) {
         m_Min = min;
         m_Max = max;
-        if (m_Spin.m_hWnd) SetSpinRange();
+        if (m_Spin.m_hWnd) m_Spin.SetRange(min, max);
     }
 
     int Enable(int flag) override {
@@ -227,12 +239,12 @@ public:
         m_bBusy = 0;
     }
 
-    // A spin step; the sum is held in the type's range (never wraps), then
-    // shown clamped into min..max.
+    // A spin step; the up-down control holds the sum in min..max (it never
+    // wraps round the type's limits).
     int OnNotify(int id, NMHDR* hdr) override {
         if (!m_Spin.m_hWnd || !hdr || id != m_Spin.m_nId || hdr->code != static_cast<UINT>(UDN_DELTAPOS)) return 0;
         int delta = reinterpret_cast<NMUPDOWN*>(hdr)->iDelta;
-        T v = Step(GetValue(), delta);
+        T v = m_Spin.StepValue(GetValue(), delta);
         m_bEmpty = 0;
         m_DispText.clear();
         SetValue(v);
@@ -253,17 +265,8 @@ public:
         m_bBusy = 0;
     }
 
-    // cur + step × delta, held in the type's range.
-    T Step(T cur, int delta) const {
-        if (m_bFloat) return static_cast<T>(static_cast<double>(cur) + static_cast<double>(m_Step) * delta);
-        long long sum = static_cast<long long>(cur) + static_cast<long long>(m_Step) * delta;
-        long long lo = TypeCodeMin(m_nTypeCode), hi = TypeCodeMax(m_nTypeCode);
-        if (m_nTypeCode < 0) return static_cast<T>(sum);
-        return static_cast<T>(sum < lo ? lo : sum > hi ? hi : sum);
-    }
-
     T* m_lpData;
-    cCtrl m_Spin;  // the up-down control; a window only when the record names one
+    cCtrlSpin<T> m_Spin;  // the up-down control; a window only when the record names one
     T m_Min, m_Max;
     T m_Step;
     int m_nTypeCode;
@@ -275,18 +278,14 @@ public:
 private:
     T EmptyValue() const { return m_Min > T() ? m_Min : T(); }
 
-    void SetSpinRange() {
-        SendMessageA(m_Spin.m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(static_cast<int>(m_Min)),
-                     static_cast<LPARAM>(static_cast<int>(m_Max)));
-    }
-
     // The up-down control beside the edit: the edit is its buddy; it never
     // writes the edit's text itself, the edit steps on its notifications.
     void AttachSpin(cDlg* owner, int spinId) {
-        m_Spin.Attach(owner, spinId);
+        cCtrlSpinParam<T> param;
+        param.Set(spinId, m_hWnd, m_lpData, m_Step, m_Min, m_Max, m_Min < T());
+        m_Spin.Attach(owner, param);
         if (!m_Spin.m_hWnd) return;
         SendMessageA(m_Spin.m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(m_hWnd), 0);
-        SetSpinRange();
         m_Spin.RemoveStyle(UDS_SETBUDDYINT);
     }
 

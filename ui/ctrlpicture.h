@@ -39,7 +39,4 @@ private:
     void ReleaseScreen();
 };
 
-struct cCtrlPictureItem {
-    cCtrlPicture m_Ctrl;
-    cCtrlPictureParam m_Param;
-};
+using cCtrlPictureItem = cCtrlItem<cCtrlPicture, cCtrlPictureParam>;

@@ -38,10 +38,7 @@ public:
     int m_bRedraw;
 };
 
-struct cCtrlScrollItem {
-    cCtrlScroll m_Ctrl;
-    cCtrlScrollParam m_Param;
-};
+using cCtrlScrollItem = cCtrlItem<cCtrlScroll, cCtrlScrollParam>;
 
 // The step counters of the canvas drag scrolling, one per canvas edge:
 // left, right, top, bottom (cDlg::AutoScroll).

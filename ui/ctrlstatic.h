@@ -8,7 +8,4 @@ public:
     cCtrlStatic() { m_nKind = kCtrlStatic; }
 };
 
-struct cCtrlStaticItem {
-    cCtrlStatic m_Ctrl;
-    cCtrlIdParam m_Param;
-};
+using cCtrlStaticItem = cCtrlItem<cCtrlStatic, cCtrlIdParam>;

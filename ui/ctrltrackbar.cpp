@@ -2,24 +2,7 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-
 #include "ui/dlg.h"
-
-void cTrackBarCompanion::Attach(cDlg* owner, int id, int min, int max) {
-    cCtrl::Attach(owner, id);
-    m_nMin = min;
-    m_nMax = max;
-}
-
-void cTrackBarCompanion::SetValue(int value) {
-    if (!m_hWnd) return;
-    if (value < m_nMin) value = m_nMin;
-    if (value > m_nMax) value = m_nMax;
-    char text[16];
-    snprintf(text, sizeof text, "%d", value);
-    SetWindowTextA(m_hWnd, text);
-}
 
 void cCtrlTrackBar::Attach(cDlg* owner, const cCtrlTrackBarParam& param) {
     cCtrl::Attach(owner, param.m_nId);
@@ -37,7 +20,10 @@ void cCtrlTrackBar::Attach(cDlg* owner, const cCtrlTrackBarParam& param) {
     SendMessageA(m_hWnd, TBM_SETLINESIZE, 0, m_nLineSize);
     SendMessageA(m_hWnd, TBM_SETPOS, TRUE, value);
     if (param.m_nCompanionId) {
-        m_Companion.Attach(m_lpOwner, param.m_nCompanionId, m_nMin, m_nMax);
+        // integers only, no spin control; the companion is never read back
+        cCtrlEditValParam<int> companion;
+        companion.Set(param.m_nCompanionId, m_lpData, m_nMin, m_nMax, 0, 1);
+        m_Companion.Attach(m_lpOwner, companion);
         m_Companion.SetValue(value);
     }
     SetPos(value);
@@ -45,7 +31,7 @@ void cCtrlTrackBar::Attach(cDlg* owner, const cCtrlTrackBarParam& param) {
 
 void cCtrlTrackBar::SetPos(int value) {
     SendMessageA(m_hWnd, TBM_SETPOS, TRUE, value);
-    m_Companion.SetValue(value);
+    if (m_Companion.m_hWnd) m_Companion.SetValue(value);
 }
 
 int cCtrlTrackBar::GetPos() {
@@ -62,7 +48,7 @@ void cCtrlTrackBar::CtrlToData() {
 
 // Only the companion follows the thumb; the variable changes on CtrlToData.
 int cCtrlTrackBar::OnScroll(WPARAM, LPARAM lp) {
-    if (m_hWnd && reinterpret_cast<HWND>(lp) == m_hWnd) m_Companion.SetValue(GetPos());
+    if (m_hWnd && reinterpret_cast<HWND>(lp) == m_hWnd && m_Companion.m_hWnd) m_Companion.SetValue(GetPos());
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "ui/ctrl.h"
+#include "ui/ctrleditval.h"
 
 struct cCtrlTrackBarParam {
     uint16_t m_nId = 0;
@@ -23,18 +24,6 @@ struct cCtrlTrackBarParam {
         m_nLineSize = lineSize;
         m_nCompanionId = static_cast<uint16_t>(companionId);
     }
-};
-
-// The companion edit: shows integers ("%d") held inside the trackbar's full
-// int range; it is never read back.
-class cTrackBarCompanion : public cCtrl {
-public:
-    cTrackBarCompanion() : m_nMin(0), m_nMax(0) { m_nKind = kCtrlEditVal; }
-    void Attach(cDlg* owner, int id, int min, int max);
-    void SetValue(int value);
-
-    int m_nMin;
-    int m_nMax;
 };
 
 class cCtrlTrackBar : public cCtrl {
@@ -57,10 +46,9 @@ public:
     int m_nMax;
     int m_nPageSize;
     int m_nLineSize;
-    cTrackBarCompanion m_Companion;
+    // the read-only value edit that shows the position; a window only when
+    // the record names one
+    cCtrlEditVal<int> m_Companion;
 };
 
-struct cCtrlTrackBarItem {
-    cCtrlTrackBar m_Ctrl;
-    cCtrlTrackBarParam m_Param;
-};
+using cCtrlTrackBarItem = cCtrlItem<cCtrlTrackBar, cCtrlTrackBarParam>;

@@ -162,8 +162,8 @@ TEST_F(EditValTest, RewriteKeepsTheCaret) {
     delete dlg;
 }
 
-// Spin steps: the sum is held in the type's range (127 + 1 stays 127 in a
-// char), then clamped into the control's range.
+// Spin steps go through the up-down control, which holds the sum in the
+// control's range: it never wraps round the type (127 + 1 stays 127 in a char).
 TEST_F(EditValTest, SpinStepsHoldAtTheLimits) {
     struct Case {
         const char* name;

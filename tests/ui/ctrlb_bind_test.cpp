@@ -218,6 +218,33 @@ TEST_F(CtrlbTest, TrackBarEnableGreysTheCompanionToo) {
     EXPECT_TRUE(IsWindowEnabled(edit));
 }
 
+// A value edit released while its window lives on (the dialog window goes
+// after its items) hands the window back its own procedure: the window
+// never reaches the released object and takes every character again.
+TEST_F(CtrlbTest, ValueEditReleasedBeforeItsWindowGivesTheProcedureBack) {
+    sCtrlbData data;
+    cCtrlbDlg dlg(&data);
+    dlg.RunModeless(0, 1);
+    HWND edit = GetDlgItem(dlg.m_hWnd, IDC_CB_PLAINEDIT);
+    LONG_PTR own = GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    int value = 5;
+    auto* val = new cCtrlEditVal<int>;
+    cCtrlEditValParam<int> p;
+    p.Set(IDC_CB_PLAINEDIT, &value, 0, 100, 0, 1);
+    val->Attach(&dlg, p);
+    EXPECT_NE(own, GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    {
+        cCtrlEditVal<int> copy = *val;  // a copy leaves the window to the original
+    }
+    EXPECT_NE(own, GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    delete val;
+    EXPECT_EQ(own, GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    EXPECT_EQ(nullptr, GetPropA(edit, "CTRL_EDITVAL_CLASS"));
+    SendMessageA(edit, EM_SETSEL, 1, 1);
+    SendMessageA(edit, WM_CHAR, 'x', 0);
+    EXPECT_EQ("5x", ItemText(dlg.m_hWnd, IDC_CB_PLAINEDIT));
+}
+
 TEST_F(CtrlbTest, ScrollBarKeepsRangeAndPageAndSwallowsTheRightClick) {
     sCtrlbData data;
     cCtrlbDlg dlg(&data);
