@@ -1,0 +1,176 @@
+// The dialog helpers: number texts, the wrap-around stepper, deleting
+// through a cleared pointer, the command-handler entries and the numbered
+// name lists of the combo boxes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "model/database.h"
+#include "model/definitions.h"
+#include "ui/dlghelpers.h"
+
+namespace {
+
+TEST(DigitCountTest, CountsDigitsOfTheMagnitude) {
+    struct Case {
+        int32_t value;
+        int digits;
+    };
+    for (const Case& c : {Case{0, 1}, Case{9, 1}, Case{10, 2}, Case{99, 2}, Case{100, 3}, Case{-5, 1},
+                          Case{-10, 2}, Case{999999999, 9}, Case{1000000000, 10}, Case{2147483647, 10},
+                          Case{INT32_MIN, 10}})
+        EXPECT_EQ(c.digits, DigitCount(c.value)) << c.value;
+}
+
+TEST(NumToStrTest, PadsWithZerosOrBlanks) {
+    struct Case {
+        int32_t value;
+        int digits, zeroPad;
+        const char* text;
+    };
+    for (const Case& c : {Case{7, 3, 1, "007"}, Case{1234, 3, 1, "1234"}, Case{-5, 0, 0, "-5"}, Case{0, 0, 0, "0"},
+                          Case{0, 3, 0, "  0"}, Case{0, 3, 1, "000"}, Case{7, 3, 0, "  7"}, Case{105, 5, 0, "  105"},
+                          Case{-7, 3, 1, "-007"}, Case{-7, 3, 0, "-  7"}, Case{12, 0, 1, "12"},
+                          Case{2147483647, 2, 1, "2147483647"}, Case{INT32_MIN, 0, 1, "-2147483648"}}) {
+        cString s("old");
+        NumToStr(&s, c.value, c.digits, c.zeroPad);
+        EXPECT_EQ(c.text, s) << c.value << " " << c.digits << " " << c.zeroPad;
+    }
+    cString s;
+    NumToStrZero(&s, static_cast<int16_t>(-32768), 6);
+    EXPECT_EQ("-032768", s);
+    NumToStrZero(&s, 7, 3);
+    EXPECT_EQ("007", s);
+}
+
+TEST(StepWrapTest, WrapsAtBothEnds) {
+    struct Case {
+        int value, step, lo, hi, result;
+    };
+    for (const Case& c : {Case{1, -1, 1, 5, 5}, Case{5, 1, 1, 5, 1}, Case{3, 1, 1, 5, 4}, Case{3, -1, 1, 5, 2},
+                          Case{1, 1, 1, 1, 1}, Case{1, -1, 1, 1, 1}}) {
+        int v = c.value;
+        EXPECT_EQ(c.result, StepWrap(&v, c.step, c.lo, c.hi));
+        EXPECT_EQ(c.result, v);
+    }
+}
+
+struct Counted {
+    static int s_Alive;
+    Counted() { ++s_Alive; }
+    virtual ~Counted() { --s_Alive; }
+};
+int Counted::s_Alive = 0;
+
+TEST(SafeDeleteTest, DeletesOnceAndClears) {
+    Counted* p = new Counted;
+    ASSERT_EQ(1, Counted::s_Alive);
+    EXPECT_EQ(&p, SafeDelete(&p));
+    EXPECT_EQ(nullptr, p);
+    EXPECT_EQ(0, Counted::s_Alive);
+    SafeDelete(&p);  // null: nothing happens
+    EXPECT_EQ(0, Counted::s_Alive);
+}
+
+struct HandlerPage {
+    int m_Last = 0;
+    void OnA() { m_Last = 1; }
+    void OnB() { m_Last = 2; }
+    void OnC() { m_Last = 3; }
+};
+
+TEST(CtrlHandlerTest, FiresOnTheKindsChangeNotification) {
+    struct Case {
+        int kind;
+        unsigned code;
+        bool fires;
+    };
+    for (const Case& c : {Case{kCtrlButton, BN_CLICKED, true}, Case{kCtrlButton, BN_DOUBLECLICKED, false},
+                          Case{kCtrlEditVal, EN_CHANGE, true}, Case{kCtrlEditVal, EN_KILLFOCUS, false},
+                          Case{kCtrlEditStr, EN_CHANGE, true}, Case{kCtrlEditStr, EN_UPDATE, false},
+                          Case{kCtrlCheck, BN_CLICKED, true}, Case{kCtrlCombo, CBN_SELCHANGE, true},
+                          Case{kCtrlCombo, CBN_DROPDOWN, false}, Case{kCtrlList, LBN_SELCHANGE, true},
+                          Case{kCtrlList, LBN_DBLCLK, false}, Case{kCtrlPicture, 0, false},
+                          Case{kCtrlPicture, 1, false}, Case{kCtrlTrackBar, 0, false}, Case{kCtrlStatic, 0, false},
+                          Case{kCtrlSpin, 0, false}}) {
+        cCtrlHandler<HandlerPage> h;
+        h.Set(c.kind, 1200, &HandlerPage::OnA);
+        EXPECT_EQ(c.fires, h.IsChange(MAKEWPARAM(1200, c.code))) << c.kind << " " << c.code;
+        EXPECT_FALSE(h.IsChange(MAKEWPARAM(1201, c.code))) << "another control";
+    }
+}
+
+TEST(CtrlHandlerTest, TableRunsTheFirstMatchingEntryOnly) {
+    cCtrlHandler<HandlerPage> table[3];
+    table[0].Set(kCtrlCombo, 1010, &HandlerPage::OnA);
+    table[1].Set(kCtrlButton, 1011, &HandlerPage::OnB);
+    table[2].Set(kCtrlCheck, 1011, &HandlerPage::OnC);  // same id, never reached
+    HandlerPage page;
+    EXPECT_TRUE(RunCtrlHandler(&page, table, MAKEWPARAM(1011, BN_CLICKED)));
+    EXPECT_EQ(2, page.m_Last);
+    page.m_Last = 0;
+    EXPECT_FALSE(RunCtrlHandler(&page, table, MAKEWPARAM(1010, CBN_DROPDOWN)));
+    EXPECT_FALSE(RunCtrlHandler(&page, table, MAKEWPARAM(1012, BN_CLICKED)));
+    EXPECT_EQ(0, page.m_Last);
+    EXPECT_TRUE(RunCtrlHandler(&page, table, MAKEWPARAM(1010, CBN_SELCHANGE)));
+    EXPECT_EQ(1, page.m_Last);
+}
+
+template <class R>
+cVector<R> Named(std::initializer_list<const char*> names) {
+    cVector<R> v;
+    for (const char* n : names) {
+        R r;
+        r.m_Name.Set(n);
+        v.push_back(r);
+    }
+    return v;
+}
+
+TEST(NameListTest, TableListsNumberEveryRecordFromTheFirst) {
+    cVector<cEdSound> sounds = Named<cEdSound>({"zero", "jump", ""});
+    cVector<cString> list;
+    MakeTableNameList(&list, sounds, "なし", 0, 2, 0);
+    ASSERT_EQ(3u, list.size());
+    EXPECT_EQ("なし", list[0]);
+    EXPECT_EQ("01 jump", list[1]);
+    EXPECT_EQ("02 ", list[2]) << "an empty name keeps its number";
+
+    MakeTableNameList(&list, sounds, nullptr, 1, 3, 0);
+    ASSERT_EQ(2u, list.size());
+    EXPECT_EQ("001 jump", list[0]);
+    EXPECT_EQ("002 ", list[1]);
+
+    // no first text: record 0 has its own line; numbers shifted by the offset
+    cVector<cEdAnimeSet> sets = Named<cEdAnimeSet>({"walk", "run"});
+    MakeTableNameList(&list, sets, nullptr, 0, 3, 1);
+    ASSERT_EQ(2u, list.size());
+    EXPECT_EQ("001 walk", list[0]);
+    EXPECT_EQ("002 run", list[1]);
+
+    // exactly `first` records, or fewer: an empty list, old texts gone
+    MakeTableNameList(&list, Named<cEdSound>({"zero"}), nullptr, 1, 3, 0);
+    EXPECT_TRUE(list.empty());
+    MakeTableNameList(&list, cVector<cEdSound>(), nullptr, 1, 3, 0);
+    EXPECT_TRUE(list.empty());
+    MakeTableNameList(&list, cVector<cEdSound>(), "なし", 0, 3, 0);
+    EXPECT_TRUE(list.empty());
+}
+
+TEST(NameListTest, PaletteListsLeaveOutEntryZero) {
+    cVector<cString> list;
+    MakePaletteNameList(&list, Named<cEdBlock>({"none", "wall", "", "ladder"}));
+    ASSERT_EQ(3u, list.size());
+    EXPECT_EQ("001 wall", list[0]);
+    EXPECT_EQ("002 ", list[1]);
+    EXPECT_EQ("003 ladder", list[2]);
+    MakePaletteNameList(&list, Named<cEdItem>({"none", "coin"}));
+    ASSERT_EQ(1u, list.size());
+    EXPECT_EQ("001 coin", list[0]);
+    MakePaletteNameList(&list, Named<cEdChara>({"none"}));
+    EXPECT_TRUE(list.empty());
+    MakePaletteNameList(&list, cVector<cEdChara>());
+    EXPECT_TRUE(list.empty());
+}
+
+}  // namespace
