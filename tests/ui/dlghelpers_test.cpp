@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/mcisound.h"
 #include "model/database.h"
 #include "model/definitions.h"
+#include "tests/support/box_catcher.h"
+#include "tests/ui/ctrl_dialogs.h"
 #include "ui/dlghelpers.h"
 
 namespace {
@@ -171,6 +174,73 @@ TEST(NameListTest, PaletteListsLeaveOutEntryZero) {
     EXPECT_TRUE(list.empty());
     MakePaletteNameList(&list, cVector<cEdChara>());
     EXPECT_TRUE(list.empty());
+}
+
+class ComboHelperTest : public GuiTest {};
+
+TEST_F(ComboHelperTest, PaletteComboShowsTheEntriesAfterZero) {
+    sDemoData data;
+    cDemoDlg* dlg = new cDemoDlg(&data);
+    cVector<cString> names;
+    names.push_back("stale");
+    int count = -2, items = -2;
+    std::string first;
+    RunModalScripted(dlg, 0, [&](HWND w) {
+        count = SetPaletteCombo(dlg->m_Groups, IDC_TEST_COMBO_LIST, &names, Named<cEdItem>({"none", "coin", "key"}));
+        HWND box = GetDlgItem(w, IDC_TEST_COMBO_LIST);
+        items = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
+        char buf[64] = "";
+        SendMessageA(box, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(buf));
+        first = buf;
+        ClickWindow(GetDlgItem(w, kIdCancel));
+    });
+    EXPECT_EQ(2, count);
+    EXPECT_EQ(2, items);
+    EXPECT_EQ("001 coin", first);
+    ASSERT_EQ(2u, names.size());
+    EXPECT_EQ(&names, dlg->m_Groups[0].m_Ctrl.m_lpList) << "the combo keeps the caller's list";
+    SafeDelete(&dlg);
+    EXPECT_EQ(nullptr, dlg);
+}
+
+TEST_F(ComboHelperTest, ComboSoundPlaysOnlyRealTableEntries) {
+    cVector<cEdSound> keep = g_Database.m_Sound;
+    uint8_t wasEnabled = g_MciSound.enabled;
+    g_Database.m_Sound = Named<cEdSound>({"none", "broken"});
+    g_Database.m_Sound[1].m_File.Set("sound\\broken.xyz");  // no player for it
+    g_MciSound.enabled = 1;
+
+    sDemoData data;
+    cDemoDlg* dlg = new cDemoDlg(&data);
+    struct Case {
+        int pos, played;
+        size_t boxes;
+    };
+    std::vector<Case> cases = {{0, 0, 0}, {2, 0, 0}, {1, 0, 1}};
+    std::vector<int> played;
+    std::vector<std::vector<CaughtBox>> boxes;
+    RunModalScripted(dlg, 0, [&](HWND w) {
+        HWND box = GetDlgItem(w, IDC_TEST_COMBO_LIST);
+        for (const Case& c : cases) {
+            BoxCatcher catcher;
+            SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(c.pos), 0);
+            played.push_back(PlayComboSound(w, dlg->m_Groups, IDC_TEST_COMBO_LIST));
+            boxes.push_back(catcher.Take());
+        }
+        // the error box took the activation away: close by command
+        PostMessageA(w, WM_COMMAND, MAKEWPARAM(kIdCancel, BN_CLICKED), 0);
+    });
+    g_MciSound.enabled = wasEnabled;
+    g_Database.m_Sound = keep;
+    SafeDelete(&dlg);
+
+    ASSERT_EQ(cases.size(), played.size());
+    for (size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(cases[i].played, played[i]) << "position " << cases[i].pos;
+        ASSERT_EQ(cases[i].boxes, boxes[i].size()) << "position " << cases[i].pos;
+    }
+    EXPECT_EQ("エラー", boxes[2][0].caption);
+    EXPECT_EQ("読み込み失敗！", boxes[2][0].text);
 }
 
 }  // namespace
