@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "base/mcisound.h"
+#include "app/stage_edit.h"
 #include "model/database.h"
+#include "model/palette.h"
+#include "objedit/blockpage.h"
 #include "model/definitions.h"
 #include "tests/support/box_catcher.h"
 #include "tests/ui/ctrl_dialogs.h"
@@ -241,6 +244,116 @@ TEST_F(ComboHelperTest, ComboSoundPlaysOnlyRealTableEntries) {
     }
     EXPECT_EQ("エラー", boxes[2][0].caption);
     EXPECT_EQ("読み込み失敗！", boxes[2][0].text);
+}
+
+// The page with two of the block's fields on the test dialog.
+class cTestBlockPage : public cBlockPage {
+public:
+    explicit cTestBlockPage(const cEdBlock* record) : cBlockPage(IDD_TEST_CTRLS, nullptr, kWndDialog, &g_WndRegistry) {
+        m_Shorts.resize(1);
+        m_Ints.resize(1);
+        LoadRecord(record);
+    }
+
+protected:
+    void BindParams() override {
+        m_Shorts[0].m_Param.Set(IDC_TEST_VAL_SHORT, &m_Block.m_Graphic, 0, 9999, 0, 1);
+        m_Ints[0].m_Param.Set(IDC_TEST_VAL_INT, &m_Block.m_ActionX, -9999, 9999, IDC_TEST_VAL_INT_SPIN, 1);
+    }
+};
+
+std::string ItemText(HWND dlg, int id) {
+    char buf[64] = "";
+    GetDlgItemTextA(dlg, id, buf, sizeof buf);
+    return buf;
+}
+
+class StepBlockTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        m_Keep = g_CommonPalette.m_Blocks;
+        m_KeepSource = g_StageEdit.m_EditSource;
+        g_StageEdit.m_EditSource = 0;
+        cVector<cEdBlock>& p = g_CommonPalette.m_Blocks;
+        p.clear();
+        for (int i = 0; i < 4; ++i) {
+            cEdBlock b;
+            b.m_Graphic = static_cast<int16_t>(10 * i);
+            b.m_ActionX = i;
+            p.push_back(b);
+        }
+    }
+    void TearDown() override {
+        g_CommonPalette.m_Blocks = m_Keep;
+        g_StageEdit.m_EditSource = m_KeepSource;
+        GuiTest::TearDown();
+    }
+    cVector<cEdBlock> m_Keep;
+    int32_t m_KeepSource = 0;
+};
+
+TEST_F(StepBlockTest, StoresTheEntryAndWrapsWithinTheEditableEntries) {
+    cVector<cEdBlock>& palette = g_CommonPalette.m_Blocks;
+    int index = 3;
+    cEdBlock* current = &palette[3];
+    cTestBlockPage* page = new cTestBlockPage(current);
+    struct Seen {
+        int index;
+        cEdBlock* current;
+        std::string graphic, label;
+    };
+    std::vector<Seen> seen;
+    size_t ctrlsBefore = 0, ctrlsAfter = 0;
+    RunModalScripted(page, 0, [&](HWND w) {
+        ctrlsBefore = page->m_Ctrls.size();
+        cCtrl label;
+        label.Attach(page, IDC_TEST_VAL_DOUBLE);
+        SetDlgItemTextA(w, IDC_TEST_VAL_SHORT, "33");  // an edit of entry 3
+        for (int step : {+1, -1, -1, -1}) {
+            StepBlockRecord(&current, &index, step, page, &label);
+            seen.push_back({index, current, ItemText(w, IDC_TEST_VAL_SHORT), ItemText(w, IDC_TEST_VAL_DOUBLE)});
+        }
+        ctrlsAfter = page->m_Ctrls.size();
+        page->Close(0);
+    });
+    SafeDelete(&page);
+
+    ASSERT_EQ(4u, seen.size());
+    EXPECT_EQ(33, palette[3].m_Graphic) << "the edit is written back before the move";
+    EXPECT_EQ(3, palette[3].m_ActionX);
+    struct Want {
+        int index;
+        const char *graphic, *label;
+    };
+    const Want want[] = {{1, "10", "No.1"}, {3, "33", "No.3"}, {2, "20", "No.2"}, {1, "10", "No.1"}};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(want[i].index, seen[i].index) << i;
+        EXPECT_EQ(&palette[want[i].index], seen[i].current) << i;
+        EXPECT_EQ(want[i].graphic, seen[i].graphic) << i;
+        EXPECT_EQ(want[i].label, seen[i].label) << i;
+    }
+    EXPECT_EQ(ctrlsBefore, ctrlsAfter) << "re-binding registers no control again";
+    EXPECT_EQ(2u, ctrlsAfter);
+    EXPECT_EQ(0, palette[0].m_Graphic) << "entry 0 is never edited";
+}
+
+TEST_F(StepBlockTest, APaletteWithoutEditableEntriesStaysPut) {
+    cVector<cEdBlock>& palette = g_CommonPalette.m_Blocks;
+    palette.resize(1);
+    int index = 0;
+    cEdBlock* current = &palette[0];
+    cTestBlockPage* page = new cTestBlockPage(current);
+    RunModalScripted(page, 0, [&](HWND w) {
+        SetDlgItemTextA(w, IDC_TEST_VAL_SHORT, "44");
+        StepBlockRecord(&current, &index, +1, page, nullptr);
+        page->Close(0);
+    });
+    SafeDelete(&page);
+    EXPECT_EQ(0, index);
+    EXPECT_EQ(&palette[0], current);
+    EXPECT_EQ(0, palette[0].m_Graphic);
+    EXPECT_FALSE(m_App.Destroyed());
 }
 
 }  // namespace
