@@ -206,6 +206,26 @@ TEST_F(ComboHelperTest, PaletteComboShowsTheEntriesAfterZero) {
     EXPECT_EQ(nullptr, dlg);
 }
 
+TEST_F(ComboHelperTest, MoveToKeepsTheSizeAndRecordsThePosition) {
+    sDemoData data;
+    cDemoDlg* dlg = new cDemoDlg(&data);
+    RECT before = {}, after = {};
+    POINT owner = {-1, -1};
+    RunModalScripted(dlg, 0, [&](HWND w) {
+        cCtrl* ctrl = &dlg->m_Ints[0].m_Ctrl;
+        GetWindowRect(ctrl->m_hWnd, &before);
+        ctrl->MoveTo(5, 7);
+        GetWindowRect(ctrl->m_hWnd, &after);
+        owner = ctrl->m_ptOwner;
+        dlg->Close(0);
+    });
+    SafeDelete(&dlg);
+    EXPECT_EQ(5, owner.x);
+    EXPECT_EQ(7, owner.y);
+    EXPECT_EQ(before.right - before.left, after.right - after.left);
+    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+}
+
 TEST_F(ComboHelperTest, ComboSoundPlaysOnlyRealTableEntries) {
     cVector<cEdSound> keep = g_Database.m_Sound;
     uint8_t wasEnabled = g_MciSound.enabled;
