@@ -65,6 +65,14 @@ void cCtrl::Resize(int width, int height) {
     SetWindowPos(m_hWnd, nullptr, m_ptOwner.x, m_ptOwner.y, width, height, 0);
 }
 
+void cCtrl::MoveTo(int x, int y) {
+    if (!m_hWnd) return;
+    RECT rc = {};
+    GetWindowRect(m_hWnd, &rc);
+    SetWindowPos(m_hWnd, HWND_TOP, x, y, rc.right - rc.left, rc.bottom - rc.top, 0);
+    StorePos();
+}
+
 bool cCtrl::HitTest(POINT pt) const {
     RECT rc = {};
     if (!GetWindowRect(m_hWnd, &rc)) return false;

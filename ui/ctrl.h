@@ -54,6 +54,9 @@ public:
     // Records the window's screen position and its place in the owner's client area.
     void StorePos();
     void Resize(int width, int height);
+    // Moves the window to x, y of its parent (top of the z-order, size kept)
+    // and records the new position.
+    void MoveTo(int x, int y);
     // True when the screen point lies in the window rectangle, every border included.
     bool HitTest(POINT screen) const;
     // ShowWindow's result.

@@ -72,6 +72,19 @@ public:
         item.m_Ctrl.Attach(this, item.m_Param);
         m_Ctrls.push_back(&item.m_Ctrl);
     }
+    // Attaches every item of the vector in index order with its record
+    // without entering the controls into m_Ctrls (a page that shows one
+    // record at a time re-binds its controls this way); the vector's size.
+    template <class V>
+    int AttachCtrls(V& items) {
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) AttachCtrl(items[i]);
+        return static_cast<int>(items.size());
+    }
+    // The same for a single item (the list of a page).
+    template <class I>
+    void AttachCtrl(I& item) {
+        item.m_Ctrl.Attach(this, item.m_Param);
+    }
     bool AllowCommand(WPARAM wp);
     // Steps the canvas scroll bars while the mouse (m_Mouse) is beyond a canvas
     // edge; the new positions go to x and y for the bars that stepped.
