@@ -64,7 +64,8 @@ int RunInputBox(D*& held, A... args) {
     }
     int r = held->RunModal(0);
     DeleteHeld(held);
-    return r;
+    // a box that could not be made (-1) stored nothing: the caller sees a cancel
+    return r == 1 ? 1 : 0;
 }
 
 }  // namespace
