@@ -14,12 +14,14 @@
 #include "ui/ctrlcombo.h"
 
 // Destroys the pointed-to object and clears the pointer; a null pointer is
-// left alone. Returns the pointer-to-pointer.
+// left alone. The pointer is cleared before the object goes, so code that the
+// destructor runs never sees a half-destroyed object through it. Returns the
+// pointer-to-pointer.
 template <class T>
 T** SafeDelete(T** pp) {
-    if (*pp) {
-        delete *pp;
+    if (T* p = *pp) {
         *pp = nullptr;
+        delete p;
     }
     return pp;
 }

@@ -4,6 +4,7 @@
 
 #include "base/msgbox.h"
 #include "base/paths_win32.h"
+#include "ui/dlghelpers.h"
 #include "ui/inputdlg_res.h"
 
 cInputValueDlg* g_InputValueDlg = nullptr;
@@ -11,13 +12,6 @@ cInputStringDlg* g_InputStringDlg = nullptr;
 cMessageWnd* g_MessageWnd = nullptr;
 
 namespace {
-
-template <class D>
-void DeleteHeld(D*& held) {
-    D* dlg = held;
-    held = nullptr;
-    delete dlg;
-}
 
 // The message procedure of the three windows: the default handling first;
 // the close button ends the window with 0.
@@ -56,14 +50,14 @@ void InitInputBox(cDlg* dlg, const cString& title, V& items) {
 // Replaces the held box with a new one, runs it modal and deletes it.
 template <class D, class... A>
 int RunInputBox(D*& held, A... args) {
-    DeleteHeld(held);
+    SafeDelete(&held);
     held = new (std::nothrow) D(args...);
     if (!held) {
         OutOfMemory();
         return 0;
     }
     int r = held->RunModal(0);
-    DeleteHeld(held);
+    SafeDelete(&held);
     // a box that could not be made (-1) stored nothing: the caller sees a cancel
     return r == 1 ? 1 : 0;
 }
@@ -220,7 +214,7 @@ namespace {
 // registered window disabled.
 template <class... A>
 void OpenMessageWnd(A... args) {
-    DeleteHeld(g_MessageWnd);
+    SafeDelete(&g_MessageWnd);
     g_MessageWnd = new (std::nothrow) cMessageWnd(args...);
     if (!g_MessageWnd) {
         OutOfMemory();
@@ -248,6 +242,6 @@ void ShowMessageWnd(cDlg* parent, cWndRegistry* registry, const char* text, cons
 }
 
 void CloseMessageWnd() {
-    DeleteHeld(g_MessageWnd);
+    SafeDelete(&g_MessageWnd);
     SetArrowCursor();
 }
