@@ -5,37 +5,39 @@ cStageEdit::cStageEdit() {
 }
 
 void cStageEdit::Reset() {
-    m_bStageOpen = 0;
-    m_bStageModified = 0;
-    m_bCommonPaletteModified = 0;
+    m_bOpen = 0;
+    m_bModified = 0;
+    m_bCommonModified = 0;
     m_bWorldMapModified = 0;
-    m_Layer = 0;
-    m_PrevLayer = 0;
-    m_Tool = 0;
-    m_ToolState = 0;
-    m_PaletteWndState = 0;
-    m_pEditBlock = nullptr;
-    m_pEditChara = nullptr;
-    m_pEditItem = nullptr;
-    m_pBlockDataWnd = nullptr;
-    m_pCharaDataWnd = nullptr;
-    m_pItemDataWnd = nullptr;
-    m_PaletteBlock.reset();
-    m_PaletteChara.reset();
-    m_PaletteItem.reset();
-    m_PaletteDrag[0] = 0;
-    m_PaletteDrag[3] = 0;
-    m_EditSource = 0;
-    m_EditSourceIndex = 0;
-    m_AnchorX = -1;
-    m_AnchorY = -1;
-    m_PatternWidth = 1;
-    m_PatternHeight = 1;
-    m_bSelection = 0;
-    m_BlockPattern.Reset(1);
-    m_CharaPattern.Reset(1);
-    m_ItemPattern.Reset(1);
-    m_StagePath = "";
+    m_nLayer = 0;
+    m_nReturnLayer = 0;
+    m_nTool = 0;
+    m_nCursorMode = 0;
+    m_nRightClickMode = 0;
+    g_EditSource[0] = 0;
+    g_EditSource[1] = 0;
+    m_nBrushW = 1;
+    m_nBrushH = 1;
+    m_nSelAnchorX = -1;
+    m_nSelAnchorY = -1;
+    m_bDrag = 0;
+    g_EditOriginal = {nullptr, nullptr, nullptr};
+    g_BlockSheet = nullptr;
+    g_CharaSheet = nullptr;
+    g_ItemSheet = nullptr;
+    ClearPalClip();
+    m_BrushBlock.Reset(1);
+    m_BrushChara.Reset(1);
+    m_BrushItem.Reset(1);
+    m_strPath = "";
+}
+
+void cStageEdit::ClearPalClip() {
+    m_bPalClip = 0;
+    m_bPalClipCut = 0;
+    m_PalClipBlock.reset();
+    m_PalClipChara.reset();
+    m_PalClipItem.reset();
 }
 
 cStateStack::cStateStack() {

@@ -1,7 +1,10 @@
-// The stage editor's long-lived state (g_StageEdit) and the stack of view
-// states that the stage canvas and the world map window push and pop
-// (g_StateStack). Only their construction and reset live here; the editors
-// work on them.
+// The stage editor's long-lived state (g_StageEdit): which stage is open, the
+// current layer, tool and brush, the palette selection and clipboard, what an
+// open definition sheet edits, and the undo and redo histories of the three
+// stage layers. The editors read and write its members directly.
+//
+// Also the stack of view states that the stage canvas and the world map
+// window push and pop (g_StateStack).
 #pragma once
 
 #include <cstdint>
@@ -15,10 +18,15 @@
 
 class cWnd;
 
-// Four values of a rectangle or a range, as the stage editor uses them.
-struct cStageRect {
-    int32_t m_Values[4] = {0, 0, 1, 1};
+// What the palette selection of a layer was while another layer is current.
+struct cLayerBrush {
+    int32_t m_nIndex = 0;
+    int32_t m_nBrushW = 1;
+    int32_t m_nBrushH = 1;
 };
+
+// Layer masks of an undo step.
+enum : int32_t { kLayerMaskBlock = 1, kLayerMaskChara = 2, kLayerMaskItem = 4, kLayerMaskAll = 7 };
 
 class cStageEdit {
 public:
@@ -28,74 +36,128 @@ public:
     cStageEdit& operator=(const cStageEdit&) = delete;
 
     // Back to the start of an editing session: no stage open, nothing
-    // modified, one default record in each pattern of 1 x 1 cells, no
-    // selection. The edit target and the histories stay.
+    // modified, a 1 x 1 brush of one empty record per layer, no selection,
+    // no palette clipboard. The edit target, the sheet contexts, the layer
+    // views and the histories stay.
     void Reset();
 
-    cString m_StagePath;
-    int32_t m_bStageOpen = 0;
-    int32_t m_bStageModified = 0;
-    int32_t m_bCommonPaletteModified = 0;
+    // Layers and tools.
+    void SwitchLayer(int layer);
+    void SetLayer(int layer);
+    void NextLayer();
+    void SelectLayer(int layer);
+    void SetTool(int tool);
+    void SetRightClickMode(int mode);
+    void ClearPalClip();
+    void SaveView(int layer);
+    void RestoreView(int layer);
+
+    // Undo and redo.
+    static int StepBytes(int pitch, int height);
+    void AllocUndo(int count, int pitch, int height);
+    void ClearUndo();
+    int PushUndo(int mask, cVector<cVector<cEdBlock>>& histBlock, cVector<cVector<cEdChara>>& histChara,
+                 cVector<cVector<cEdItem>>& histItem, const cVector<cEdBlock>& curBlock,
+                 const cVector<cEdChara>& curChara, const cVector<cEdItem>& curItem, int32_t& count,
+                 cVector<int32_t>& flags);
+    void Undo(cVector<cEdBlock>& curBlock, cVector<cEdChara>& curChara, cVector<cEdItem>& curItem);
+    void Redo(cVector<cEdBlock>& curBlock, cVector<cEdChara>& curChara, cVector<cEdItem>& curItem);
+    void CopyLayers(cVector<cEdBlock>& dstBlock, cVector<cEdChara>& dstChara, cVector<cEdItem>& dstItem,
+                    const cVector<cEdBlock>& srcBlock, const cVector<cEdChara>& srcChara,
+                    const cVector<cEdItem>& srcItem, int mask);
+    void ReapplyInherit(cVector<cEdBlock>& block, cVector<cEdChara>& chara, cVector<cEdItem>& item, int mask);
+
+    cString m_strPath;  // empty when the stage has no file
+    int32_t m_bOpen = 0;
+    int32_t m_bModified = 0;
+    int32_t m_bCommonModified = 0;
     int32_t m_bWorldMapModified = 0;
-    int32_t m_Layer = 0;  // 0 blocks, 1 characters, 2 items
-    int32_t m_PrevLayer = 0;
-    int32_t m_Tool = 0;
-    int32_t m_ToolState = 0;
-    int32_t m_PaletteWndState = 0;
-    cVector<cEdBlock> m_BlockPattern;
-    cVector<cEdChara> m_CharaPattern;
-    cVector<cEdItem> m_ItemPattern;
-    // The records being edited: a palette entry, a stage cell or the
-    // project default itself.
-    cEdBlock* m_pEditBlock = nullptr;
-    cEdChara* m_pEditChara = nullptr;
-    cEdItem* m_pEditItem = nullptr;
+    int32_t m_nLayer = 0;  // 0 blocks, 1 characters, 2 items
+    int32_t m_nReturnLayer = 0;
+    int32_t m_nTool = 0;        // 0 pen, 1 line, 2 rectangle, 3 fill, 4 edit
+    int32_t m_nCursorMode = 0;  // 0 brush, 1 line, 2 rectangle, 3 one cell, 5 selection
+    int32_t m_nRightClickMode = 0;
+    // The brush of each layer, row-major, m_nBrushW x m_nBrushH; element 0
+    // is also the record a palette window hands to a definition sheet.
+    cVector<cEdBlock> m_BrushBlock;
+    cVector<cEdChara> m_BrushChara;
+    cVector<cEdItem> m_BrushItem;
+    // The records an open definition sheet edits: a palette entry, a stage
+    // cell or the project default itself.
+    struct {
+        cEdBlock* m_pBlock;
+        cEdChara* m_pChara;
+        cEdItem* m_pItem;
+    } g_EditOriginal = {nullptr, nullptr, nullptr};
     // 0 an object placed on the stage, 1 a stage palette entry, 2 a common
     // palette entry, 3 the project defaults.
-    int32_t m_EditTarget = 0;
-    cWnd* m_pBlockDataWnd = nullptr;
-    cWnd* m_pCharaDataWnd = nullptr;
-    cWnd* m_pItemDataWnd = nullptr;
-    int32_t m_GraphicPick[2] = {0, 0};
-    // The command pages edit the commands of an item (read together with
-    // the open item data window).
+    int32_t g_EditTarget = 0;
+    cWnd* g_BlockSheet = nullptr;
+    cWnd* g_CharaSheet = nullptr;
+    cWnd* g_ItemSheet = nullptr;
+    // The graphic index being picked and its graphic kind.
+    int16_t* m_pPickGraphic = nullptr;
+    int32_t m_nPickKind = 0;
+    // Context of the flows page and the command editors: the commands are an
+    // item's, and three values of the flows page.
     int32_t m_bItemCommands = 0;
     int32_t m_FlowPage[3] = {0, 0, 0};
+    // The definition pages' list clipboards, kept while no page is open.
     cVector<cEdCond> m_Conds;
     cVector<cEdFlow> m_Flows;
     cVector<cEdCond> m_Conds2;
     cVector<cEdKeyCond> m_KeyConds;
     cVector<cEdCommand> m_Commands;
     cVector<cEdCommand> m_Commands2;
-    void* m_pAnimePage = nullptr;
-    boost::shared_ptr<cEdBlock> m_PaletteBlock;
-    boost::shared_ptr<cEdChara> m_PaletteChara;
-    boost::shared_ptr<cEdItem> m_PaletteItem;
-    int32_t m_PaletteDrag[4] = {0, 0, 0, 0};
-    int32_t m_EditSource = 0;  // 0 the common palette, 1 the stage palette
-    int32_t m_EditSourceIndex = 0;
-    int32_t m_AnchorX = -1;
-    int32_t m_AnchorY = -1;
-    int32_t m_PatternWidth = 1;
-    int32_t m_PatternHeight = 1;
-    int32_t m_bSelection = 0;
-    int32_t m_Selection2[6] = {0, 0, 0, 0, 0, 0};
-    cStageRect m_Rects[3];
-    cVector<cVector<cEdBlock>> m_UndoBlocks;
-    cVector<cVector<cEdChara>> m_UndoCharas;
-    cVector<cVector<cEdItem>> m_UndoItems;
-    cVector<cVector<cEdBlock>> m_RedoBlocks;
-    cVector<cVector<cEdChara>> m_RedoCharas;
-    cVector<cVector<cEdItem>> m_RedoItems;
-    // Layer bits of each step: 1 blocks, 2 characters, 4 items.
-    cVector<int32_t> m_UndoLayers;
-    cVector<int32_t> m_RedoLayers;
-    int32_t m_UndoCount = 0;
-    int32_t m_RedoCount = 0;
+    void* m_pAnimeRecord = nullptr;  // the database's animation pages
+    // The palette clipboard: a deep copy of one entry.
+    boost::shared_ptr<cEdBlock> m_PalClipBlock;
+    boost::shared_ptr<cEdChara> m_PalClipChara;
+    boost::shared_ptr<cEdItem> m_PalClipItem;
+    int32_t m_bPalClip = 0;
+    int32_t m_nPalClipIndex = 0;
+    int32_t m_nPalClipSource = 0;  // 0 common, 1 stage
+    int32_t m_bPalClipCut = 0;
+    // The palette of the selected entry (0 common, 1 stage) and its index;
+    // the index is -1 when the brush was taken from the stage.
+    int32_t g_EditSource[2] = {0, 0};
+    int32_t m_nSelAnchorX = -1;
+    int32_t m_nSelAnchorY = -1;
+    int32_t m_nBrushW = 1;
+    int32_t m_nBrushH = 1;
+    int32_t m_bDrag = 0;
+    int32_t m_nLineX = 0;
+    int32_t m_nLineY = 0;
+    int32_t m_nRectX = 0;
+    int32_t m_nRectY = 0;
+    int32_t m_nRectW = 0;
+    int32_t m_nRectH = 0;
+    cLayerBrush m_View[3];
+    // Histories: step 0 is the newest; a step is a whole layer.
+    cVector<cVector<cEdBlock>> m_UndoBlock;
+    cVector<cVector<cEdChara>> m_UndoChara;
+    cVector<cVector<cEdItem>> m_UndoItem;
+    cVector<cVector<cEdBlock>> m_RedoBlock;
+    cVector<cVector<cEdChara>> m_RedoChara;
+    cVector<cVector<cEdItem>> m_RedoItem;
+    cVector<int32_t> m_UndoFlags;  // layer mask of each step
+    cVector<int32_t> m_RedoFlags;
+    int32_t m_nUndo = 0;
+    int32_t m_nRedo = 0;
 };
 
-// One saved view state: four values whose meaning belongs to the window
-// that pushes it.
+// Where the undo history takes the free physical memory from; tests put a
+// stand-in here. Null restores the system's figure.
+typedef uint64_t (*FreeMemoryFn)();
+void SetFreeMemorySource(FreeMemoryFn fn);
+
+// Called after SelectLayer has made a layer current, so that the stage
+// editor can refresh its layer marks and palette windows. Null: nothing.
+typedef void (*LayerChangedFn)(int layer);
+void SetLayerChangedHandler(LayerChangedFn fn);
+
+// One saved view state: cell x and y, and the view position in pixels of
+// that cell's top-left corner.
 struct cViewState {
     int32_t m_Values[4] = {0, 0, 0, 0};
 };

@@ -35,7 +35,7 @@ void SetNoLabel(cCtrl* label, int number) {
 }
 
 cVector<cEdBlock>& EditedBlockPalette() {
-    return g_StageEdit.m_EditSource == 1 ? g_Stage.m_Blocks : g_CommonPalette.m_Blocks;
+    return g_StageEdit.g_EditSource[0] == 1 ? g_Stage.m_PalBlocks : g_CommonPalette.m_Blocks;
 }
 
 void StepBlockRecord(cEdBlock** current, int* index, int step, cBlockPage* page, cCtrl* label) {

@@ -113,28 +113,28 @@ TEST(Globals, StateStackStartsWithOneZeroedCurrentEntry) {
 namespace {
 
 void ExpectStartState(const cStageEdit& s) {
-    EXPECT_EQ("", s.m_StagePath);
-    const int32_t zeros[] = {s.m_bStageOpen, s.m_bStageModified, s.m_bCommonPaletteModified,
-                             s.m_bWorldMapModified, s.m_Layer, s.m_PrevLayer, s.m_Tool, s.m_ToolState,
-                             s.m_PaletteWndState, s.m_PaletteDrag[0], s.m_PaletteDrag[3], s.m_EditSource,
-                             s.m_EditSourceIndex, s.m_bSelection};
+    EXPECT_EQ("", s.m_strPath);
+    const int32_t zeros[] = {s.m_bOpen, s.m_bModified, s.m_bCommonModified,
+                             s.m_bWorldMapModified, s.m_nLayer, s.m_nReturnLayer, s.m_nTool, s.m_nCursorMode,
+                             s.m_nRightClickMode, s.m_bPalClip, s.m_bPalClipCut, s.g_EditSource[0],
+                             s.g_EditSource[1], s.m_bDrag};
     for (size_t i = 0; i < sizeof zeros / sizeof zeros[0]; ++i) EXPECT_EQ(0, zeros[i]) << "value " << i;
-    EXPECT_EQ(-1, s.m_AnchorX);
-    EXPECT_EQ(-1, s.m_AnchorY);
-    EXPECT_EQ(1, s.m_PatternWidth);
-    EXPECT_EQ(1, s.m_PatternHeight);
-    EXPECT_TRUE(SameRecords(cVector<cEdBlock>(1), s.m_BlockPattern));
-    EXPECT_TRUE(SameRecords(cVector<cEdChara>(1), s.m_CharaPattern));
-    EXPECT_TRUE(SameRecords(cVector<cEdItem>(1), s.m_ItemPattern));
-    EXPECT_EQ(nullptr, s.m_pEditBlock);
-    EXPECT_EQ(nullptr, s.m_pEditChara);
-    EXPECT_EQ(nullptr, s.m_pEditItem);
-    EXPECT_EQ(nullptr, s.m_pBlockDataWnd);
-    EXPECT_EQ(nullptr, s.m_pCharaDataWnd);
-    EXPECT_EQ(nullptr, s.m_pItemDataWnd);
-    EXPECT_FALSE(s.m_PaletteBlock);
-    EXPECT_FALSE(s.m_PaletteChara);
-    EXPECT_FALSE(s.m_PaletteItem);
+    EXPECT_EQ(-1, s.m_nSelAnchorX);
+    EXPECT_EQ(-1, s.m_nSelAnchorY);
+    EXPECT_EQ(1, s.m_nBrushW);
+    EXPECT_EQ(1, s.m_nBrushH);
+    EXPECT_TRUE(SameRecords(cVector<cEdBlock>(1), s.m_BrushBlock));
+    EXPECT_TRUE(SameRecords(cVector<cEdChara>(1), s.m_BrushChara));
+    EXPECT_TRUE(SameRecords(cVector<cEdItem>(1), s.m_BrushItem));
+    EXPECT_EQ(nullptr, s.g_EditOriginal.m_pBlock);
+    EXPECT_EQ(nullptr, s.g_EditOriginal.m_pChara);
+    EXPECT_EQ(nullptr, s.g_EditOriginal.m_pItem);
+    EXPECT_EQ(nullptr, s.g_BlockSheet);
+    EXPECT_EQ(nullptr, s.g_CharaSheet);
+    EXPECT_EQ(nullptr, s.g_ItemSheet);
+    EXPECT_FALSE(s.m_PalClipBlock);
+    EXPECT_FALSE(s.m_PalClipChara);
+    EXPECT_FALSE(s.m_PalClipItem);
 }
 
 }  // namespace
@@ -142,56 +142,57 @@ void ExpectStartState(const cStageEdit& s) {
 TEST(Globals, StageEditStartsWithNoStageAndNoSteps) {
     const cStageEdit& s = g_StageEdit;
     ExpectStartState(s);
-    EXPECT_EQ(0, s.m_EditTarget);
-    EXPECT_EQ(0, s.m_UndoCount);
-    EXPECT_EQ(0, s.m_RedoCount);
-    EXPECT_TRUE(s.m_UndoBlocks.empty());
-    EXPECT_TRUE(s.m_RedoItems.empty());
-    EXPECT_TRUE(s.m_UndoLayers.empty());
+    EXPECT_EQ(0, s.g_EditTarget);
+    EXPECT_EQ(0, s.m_nUndo);
+    EXPECT_EQ(0, s.m_nRedo);
+    EXPECT_TRUE(s.m_UndoBlock.empty());
+    EXPECT_TRUE(s.m_RedoItem.empty());
+    EXPECT_TRUE(s.m_UndoFlags.empty());
     EXPECT_TRUE(s.m_Conds.empty());
     EXPECT_TRUE(s.m_Commands2.empty());
-    for (const cStageRect& r : s.m_Rects) {
-        const int32_t want[] = {0, 0, 1, 1};
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(want[k], r.m_Values[k]);
+    for (const cLayerBrush& v : s.m_View) {
+        EXPECT_EQ(0, v.m_nIndex);
+        EXPECT_EQ(1, v.m_nBrushW);
+        EXPECT_EQ(1, v.m_nBrushH);
     }
 }
 
 TEST(StageEdit, ResetStartsAfreshButKeepsTargetAndHistory) {
     cStageEdit s;
     cEdBlock block;
-    s.m_StagePath = "data\\stg4\\a.stg4_248";
-    s.m_bStageOpen = s.m_bStageModified = s.m_bCommonPaletteModified = s.m_bWorldMapModified = 1;
-    s.m_Layer = 2;
-    s.m_PrevLayer = 1;
-    s.m_Tool = s.m_ToolState = s.m_PaletteWndState = 3;
-    s.m_BlockPattern.Reset(6);
-    s.m_BlockPattern[0].m_Name = "changed";
-    s.m_CharaPattern.clear();
-    s.m_ItemPattern.Reset(4);
-    s.m_pEditBlock = &block;
-    s.m_PaletteBlock.reset(new cEdBlock);
-    s.m_PaletteItem.reset(new cEdItem);
-    s.m_PaletteDrag[0] = s.m_PaletteDrag[3] = 9;
-    s.m_EditSource = 1;
-    s.m_EditSourceIndex = 5;
-    s.m_AnchorX = 3;
-    s.m_AnchorY = 4;
-    s.m_PatternWidth = s.m_PatternHeight = 2;
-    s.m_bSelection = 1;
-    s.m_EditTarget = 2;
-    s.m_UndoBlocks.resize(2);
-    s.m_UndoLayers.assign(2, 1);
-    s.m_UndoCount = 2;
-    s.m_RedoCount = 1;
+    s.m_strPath = "data\\stg4\\a.stg4_248";
+    s.m_bOpen = s.m_bModified = s.m_bCommonModified = s.m_bWorldMapModified = 1;
+    s.m_nLayer = 2;
+    s.m_nReturnLayer = 1;
+    s.m_nTool = s.m_nCursorMode = s.m_nRightClickMode = 3;
+    s.m_BrushBlock.Reset(6);
+    s.m_BrushBlock[0].m_Name = "changed";
+    s.m_BrushChara.clear();
+    s.m_BrushItem.Reset(4);
+    s.g_EditOriginal.m_pBlock = &block;
+    s.m_PalClipBlock.reset(new cEdBlock);
+    s.m_PalClipItem.reset(new cEdItem);
+    s.m_bPalClip = s.m_bPalClipCut = 9;
+    s.g_EditSource[0] = 1;
+    s.g_EditSource[1] = 5;
+    s.m_nSelAnchorX = 3;
+    s.m_nSelAnchorY = 4;
+    s.m_nBrushW = s.m_nBrushH = 2;
+    s.m_bDrag = 1;
+    s.g_EditTarget = 2;
+    s.m_UndoBlock.resize(2);
+    s.m_UndoFlags.assign(2, 1);
+    s.m_nUndo = 2;
+    s.m_nRedo = 1;
 
     s.Reset();
 
     ExpectStartState(s);
-    EXPECT_EQ(2, s.m_EditTarget);
-    EXPECT_EQ(2u, s.m_UndoBlocks.size());
-    EXPECT_EQ(2u, s.m_UndoLayers.size());
-    EXPECT_EQ(2, s.m_UndoCount);
-    EXPECT_EQ(1, s.m_RedoCount);
+    EXPECT_EQ(2, s.g_EditTarget);
+    EXPECT_EQ(2u, s.m_UndoBlock.size());
+    EXPECT_EQ(2u, s.m_UndoFlags.size());
+    EXPECT_EQ(2, s.m_nUndo);
+    EXPECT_EQ(1, s.m_nRedo);
 }
 
 TEST(Globals, RecordRefsAnswerFromTheProjectObjects) {

@@ -293,8 +293,8 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         m_Keep = g_CommonPalette.m_Blocks;
-        m_KeepSource = g_StageEdit.m_EditSource;
-        g_StageEdit.m_EditSource = 0;
+        m_KeepSource = g_StageEdit.g_EditSource[0];
+        g_StageEdit.g_EditSource[0] = 0;
         cVector<cEdBlock>& p = g_CommonPalette.m_Blocks;
         p.clear();
         for (int i = 0; i < 4; ++i) {
@@ -306,7 +306,7 @@ protected:
     }
     void TearDown() override {
         g_CommonPalette.m_Blocks = m_Keep;
-        g_StageEdit.m_EditSource = m_KeepSource;
+        g_StageEdit.g_EditSource[0] = m_KeepSource;
         GuiTest::TearDown();
     }
     cVector<cEdBlock> m_Keep;
