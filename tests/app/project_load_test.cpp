@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -177,6 +178,9 @@ protected:
         const std::string dir = std::string("prj_") + testing::UnitTest::GetInstance()->current_test_info()->name();
         CreateDirectoryA(dir.c_str(), nullptr);
         ASSERT_TRUE(SetCurrentDirectoryA(dir.c_str()));
+        char here[MAX_PATH] = {};
+        GetCurrentDirectoryA(sizeof here, here);
+        m_TestDir = here;
         g_Stage.SetDefault();
         g_Stage.m_BackLayers[0].m_Image = kStageBack;
         g_PrjOption.SetDefault();
@@ -187,9 +191,8 @@ protected:
         EXPECT_FALSE(m_Wnd.TakeCloseRequest());
     }
 
-    // The palettes, every standard sheet, both backgrounds, and a world map
-    // that names its background.
-    void WriteProject() {
+    // The palettes, every standard sheet and both backgrounds.
+    void WriteBitmaps() {
         BmpSpec pal;
         pal.width = pal.height = 1;
         pal.pixels = {0};
@@ -198,6 +201,11 @@ protected:
         pal.colors.clear();  // greys
         PutBmp("bmp\\plt\\Palette2.bmp", pal);
         for (const SheetFile& s : kSheets) PutBmp(s.path, Sheet(s.width, s.height, s.seed, s.holes));
+    }
+    // The bitmaps, a world map that names its background and the system
+    // settings with a 24-bit transparent colour.
+    void WriteProject() {
+        WriteBitmaps();
         cEdWorldMap world;
         world.m_BackImage = kWorldBack;
         CreateFoldersOf(g_PathTable[kPathWorldMap].c_str());
@@ -209,8 +217,14 @@ protected:
         CreateFoldersOf(g_PathTable[kPathSystem].c_str());
         ASSERT_TRUE(system.Save(g_PathTable[kPathSystem].c_str()));
     }
+    // Goes on in a folder of its own below the test's folder.
+    void EnterFolder(const std::string& name) {
+        CreateDirectoryA(name.c_str(), nullptr);
+        ASSERT_TRUE(SetCurrentDirectoryA(name.c_str()));
+    }
 
     GlobalsKeeper m_Keep;
+    std::string m_TestDir;
     char m_OldDir[MAX_PATH] = {};
     TestAppWindow m_Wnd;
 };
@@ -386,6 +400,392 @@ TEST_F(ProjectLoad, FailuresShowTheirMessagesAndOnlyAMissingBackgroundIsNotFatal
             EXPECT_NE(nullptr, g_Bitmaps[1].m_hBitmap);
             EXPECT_NE(nullptr, g_Bitmaps[31].m_hBitmap);
             EXPECT_EQ(2 * g_Database.m_BmpCharaExc.size(), g_CharaBitmaps.size());
+        }
+    }
+}
+
+namespace {
+
+enum eWhere {
+    kInData,     // in "data\" (and another one in "default\")
+    kInDefault,  // only in "default\"
+    kInNeither,
+    kBroken,     // "data\" holds a damaged file, "default\" a good one
+};
+
+// A project file: its bytes holding a marker (null: an object at its
+// defaults), and the marker that the loaded global holds.
+struct ProjectFile {
+    const char* name;
+    int dataIndex;
+    std::function<std::string(const char*)> bytes;
+    std::function<std::string()> loaded;
+};
+
+template <class T>
+std::string MarkedBytes(const char* marker, cString T::*field) {
+    T obj;
+    if (marker) obj.*field = marker;
+    return SavedBytes(obj);
+}
+
+struct cGValFileBytes {
+    cVector<cEdValInfo> vars;
+    int Save(const char* path) { return SaveVector(vars, path); }
+};
+
+const ProjectFile kProjectFiles[] = {
+    {"common variables", kPathGValInfo,
+     [](const char* marker) {
+         cGValFileBytes f;
+         f.vars.Reset(256);
+         if (marker) f.vars[0].m_Name = marker;
+         return SavedBytes(f);
+     },
+     [] { return g_GValInfo.size() == 256 ? std::string(g_GValInfo[0].m_Name) : std::string("wrong count"); }},
+    {"system", kPathSystem, [](const char* m) { return MarkedBytes(m, &cEdSystem::m_Title); },
+     [] { return std::string(g_System.m_Title); }},
+    {"common palette", kPathCommonPalette,
+     [](const char* marker) {
+         cEdCommonPalette p;
+         p.Validate();  // entry 1 is the project's default block
+         if (marker) p.m_Blocks[1].m_Name = marker;
+         return SavedBytes(p);
+     },
+     [] { return g_CommonPalette.m_Blocks.size() == 2 ? std::string(g_CommonPalette.m_Blocks[1].m_Name) : "wrong count"; }},
+    {"project options", kPathPrjOption, [](const char* m) { return MarkedBytes(m, &cPrjOption::m_strGamePath); },
+     [] { return std::string(g_PrjOption.m_strGamePath); }},
+    {"world map", kPathWorldMap, [](const char* m) { return MarkedBytes(m, &cEdWorldMap::m_Label); },
+     [] { return std::string(g_WorldMap.m_Label); }},
+};
+
+FILETIME WriteTime(const char* path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExA(path, GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+// Dates a file back to 2001, so that a rewrite shows in its time.
+void MakeOld(const char* path) {
+    HANDLE h = CreateFileA(path, FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h) << path;
+    SYSTEMTIME st = {2001, 1, 0, 1, 0, 0, 0, 0};
+    FILETIME ft;
+    SystemTimeToFileTime(&st, &ft);
+    SetFileTime(h, nullptr, nullptr, &ft);
+    CloseHandle(h);
+}
+
+}  // namespace
+
+// Every project file in every situation, a row per combination: a file that
+// "data\" holds is read and left alone; otherwise the copy in "default\" or
+// the defaults are taken and written to "data\", a damaged one kept aside.
+TEST_F(ProjectLoad, ProjectFilesFallBackToDefaultThenDefaultsAndOnlyMissingOnesAreWritten) {
+    const int kFiles = sizeof kProjectFiles / sizeof kProjectFiles[0];
+    const eWhere kRows[][kFiles] = {
+        {kInData, kInDefault, kInNeither, kBroken, kInData},
+        {kInDefault, kInNeither, kBroken, kInData, kInDefault},
+        {kInNeither, kBroken, kInData, kInDefault, kInNeither},
+        {kBroken, kInData, kInDefault, kInNeither, kBroken},
+    };
+    const std::string garbage = "not a project file";
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        ASSERT_TRUE(SetCurrentDirectoryA(m_TestDir.c_str()));
+        EnterFolder("row" + std::to_string(row));
+        WriteBitmaps();
+        for (int i = 0; i < kFiles; ++i) {
+            const ProjectFile& f = kProjectFiles[i];
+            const char* dataPath = g_PathTable[f.dataIndex].c_str();
+            const char* defaultPath = g_PathTable[f.dataIndex + 1].c_str();
+            CreateFoldersOf(dataPath);
+            CreateFoldersOf(defaultPath);
+            if (kRows[row][i] != kInNeither) {
+                ASSERT_TRUE(WriteWholeFile(defaultPath, f.bytes("既定")));
+            }
+            if (kRows[row][i] == kInData) {
+                ASSERT_TRUE(WriteWholeFile(dataPath, f.bytes("データ")));
+                MakeOld(dataPath);
+            }
+            if (kRows[row][i] == kBroken) {
+                ASSERT_TRUE(WriteWholeFile(dataPath, garbage));
+            }
+        }
+        std::vector<FILETIME> before;
+        for (const ProjectFile& f : kProjectFiles) before.push_back(WriteTime(g_PathTable[f.dataIndex].c_str()));
+
+        BoxCatcher boxes;
+        ASSERT_TRUE(LoadProject());
+        EXPECT_TRUE(boxes.Take().empty());
+
+        for (int i = 0; i < kFiles; ++i) {
+            const ProjectFile& f = kProjectFiles[i];
+            SCOPED_TRACE(f.name);
+            const char* dataPath = g_PathTable[f.dataIndex].c_str();
+            const std::string data = ReadWholeFile(dataPath);
+            const std::string bad = std::string(dataPath) + ".bad";
+            switch (kRows[row][i]) {
+            case kInData: {
+                EXPECT_EQ("データ", f.loaded());
+                const FILETIME now = WriteTime(dataPath);
+                EXPECT_EQ(0, CompareFileTime(&before[i], &now)) << "rewritten";
+                EXPECT_EQ(f.bytes("データ"), data);
+                break;
+            }
+            case kInDefault:
+                EXPECT_EQ("既定", f.loaded());
+                EXPECT_EQ(f.bytes("既定"), data);
+                break;
+            case kInNeither:
+                EXPECT_EQ(f.bytes(nullptr), data);
+                break;
+            case kBroken:
+                EXPECT_EQ("既定", f.loaded());
+                EXPECT_EQ(f.bytes("既定"), data);
+                EXPECT_EQ(garbage, ReadWholeFile(bad.c_str()));
+                break;
+            }
+            if (kRows[row][i] != kBroken) {
+                EXPECT_FALSE(FileExists(bad.c_str()));
+            }
+        }
+    }
+}
+
+namespace {
+
+struct TemplateCase {
+    std::vector<const char*> inData;     // the digits of the templates there
+    std::vector<const char*> inDefault;
+    std::vector<const char*> afterData;  // what "data\stg4\" holds after the load
+    const char* copied;                  // the template copied, if any
+};
+
+std::string TemplatePath(bool data, const char* digits) {
+    return std::string(data ? "data" : "default") + "\\stg4\\Default.stg4_" + digits;
+}
+
+}  // namespace
+
+// "data\stg4\" gets the newest template of "default\stg4\" only when it has
+// none of its own; the copy keeps the number of its source.
+TEST_F(ProjectLoad, DefaultStageTemplateIsCopiedOnlyWhenDataHasNone) {
+    const TemplateCase kCases[] = {
+        {{"247"}, {"248"}, {"247"}, nullptr},
+        {{}, {"205"}, {"205"}, "205"},
+        {{}, {"003", "120", "007"}, {"120"}, "120"},
+        {{"000"}, {"999"}, {"000"}, nullptr},
+        {{}, {}, {}, nullptr},
+    };
+    const char* const kAllDigits[] = {"000", "003", "007", "120", "205", "247", "248", "999"};
+    int row = 0;
+    for (const TemplateCase& c : kCases) {
+        SCOPED_TRACE(row);
+        ASSERT_TRUE(SetCurrentDirectoryA(m_TestDir.c_str()));
+        EnterFolder("row" + std::to_string(row++));
+        WriteBitmaps();
+        CreateFoldersOf("data\\stg4\\");
+        CreateFoldersOf("default\\stg4\\");
+        for (const char* d : c.inData) ASSERT_TRUE(WriteWholeFile(TemplatePath(true, d).c_str(), d));
+        for (const char* d : c.inDefault)
+            ASSERT_TRUE(WriteWholeFile(TemplatePath(false, d).c_str(), std::string("default ") + d));
+
+        BoxCatcher boxes;
+        ASSERT_TRUE(LoadProject());
+        EXPECT_TRUE(boxes.Take().empty());
+
+        for (const char* d : kAllDigits) {
+            const bool want = std::find_if(c.afterData.begin(), c.afterData.end(),
+                                           [&](const char* a) { return strcmp(a, d) == 0; }) != c.afterData.end();
+            EXPECT_EQ(want, FileExists(TemplatePath(true, d).c_str())) << d;
+        }
+        if (c.copied) {
+            EXPECT_EQ(std::string("default ") + c.copied, ReadWholeFile(TemplatePath(true, c.copied).c_str()));
+        }
+    }
+}
+
+namespace {
+
+// Surface 2i + 1 holds surface 2i with every whole cell of the width
+// mirrored; pixels beyond the last whole cell as they are.
+testing::AssertionResult MirroredBy(const cDib& plain, const cDib& mirrored, int cellW) {
+    if (plain.m_Width != mirrored.m_Width || plain.m_Height != mirrored.m_Height)
+        return testing::AssertionFailure() << "sizes differ";
+    const int whole = plain.m_Width / cellW * cellW;
+    for (int y = 0; y < plain.m_Height; ++y) {
+        for (int x = 0; x < plain.m_Width; ++x) {
+            const int from = x < whole ? x / cellW * cellW + cellW - 1 - x % cellW : x;
+            if (Index(mirrored, x, y) != Index(plain, from, y))
+                return testing::AssertionFailure() << "(" << x << "," << y << ") is not (" << from << "," << y << ")";
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+const char kCharaFile[] = "bmp\\chara_sp\\Giant.bmp";
+
+}  // namespace
+
+TEST_F(ProjectLoad, CharaBitmapsTwoSurfacesPerRecordAndNeverRecordZeroOrAnEmptyName) {
+    WriteBitmaps();
+    const uint8_t rgb[3] = {255, 0, 255};
+    ASSERT_TRUE(LoadPalettes(rgb));
+    PutBmp(kCharaFile, Sheet(96, 8, 30, true));
+
+    cVector<cDib> surfaces(5);
+    for (cDib& dib : surfaces) ASSERT_TRUE(dib.Create(4, 4, 8, 1));
+    cVector<cEdBmpCharaExc> table(1);
+    table[0].m_File = kCharaFile;  // record 0 is never loaded
+    BoxCatcher boxes;
+    EXPECT_TRUE(LoadCharaBitmaps(surfaces, table));
+    ASSERT_EQ(2u, surfaces.size());
+    for (const cDib& dib : surfaces) EXPECT_EQ(nullptr, dib.m_hBitmap);
+
+    surfaces.resize(1);
+    ASSERT_TRUE(surfaces[0].Create(4, 4, 8, 1));
+    table.resize(3);
+    table[2].m_File = kCharaFile;  // record 1 has no file
+    EXPECT_TRUE(LoadCharaBitmaps(surfaces, table));
+    EXPECT_TRUE(boxes.Take().empty());
+    ASSERT_EQ(6u, surfaces.size());
+    for (int i : {0, 1, 2, 3}) EXPECT_EQ(nullptr, surfaces[i].m_hBitmap) << i;
+    ASSERT_EQ(96, surfaces[4].m_Width);
+    EXPECT_NE(nullptr, surfaces[4].m_pMaskBits);
+    EXPECT_NE(nullptr, surfaces[5].m_pMaskBits);
+    EXPECT_EQ(Px(30, 1, 0), Index(surfaces[4], 1, 0));
+    EXPECT_TRUE(MirroredBy(surfaces[4], surfaces[5], 32));
+}
+
+// The mirrored cells of a giant character are its size in blocks wide; a
+// size below 1 counts as 1, one wider than the sheet mirrors the whole sheet.
+TEST_F(ProjectLoad, GiantCharaMirrorWidthFollowsItsSizeWithinSaneBounds) {
+    WriteBitmaps();
+    const uint8_t rgb[3] = {255, 0, 255};
+    ASSERT_TRUE(LoadPalettes(rgb));
+    PutBmp(kCharaFile, Sheet(160, 4, 31, true));
+    const struct {
+        int giant;
+        int size;
+        int cellW;
+    } kCases[] = {
+        {0, 3, 32}, {1, 1, 32}, {1, 2, 64}, {1, 3, 96}, {1, 5, 160}, {1, 0, 32}, {1, -4, 32}, {1, INT_MIN, 32},
+        {1, 6, 160}, {1, 1 << 27, 160}, {1, INT_MAX, 160},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.giant << " " << c.size);
+        cVector<cEdBmpCharaExc> table(2);
+        table[1].m_File = kCharaFile;
+        table[1].m_Giant = c.giant;
+        table[1].m_GiantSize = c.size;
+        cVector<cDib> surfaces;
+        BoxCatcher boxes;
+        ASSERT_TRUE(LoadCharaBitmaps(surfaces, table));
+        EXPECT_TRUE(boxes.Take().empty());
+        ASSERT_EQ(4u, surfaces.size());
+        EXPECT_TRUE(MirroredBy(surfaces[2], surfaces[3], c.cellW));
+    }
+}
+
+TEST_F(ProjectLoad, CharaBitmapThatDoesNotLoadStopsTheLoadWithItsMessage) {
+    WriteBitmaps();
+    const uint8_t rgb[3] = {255, 0, 255};
+    ASSERT_TRUE(LoadPalettes(rgb));
+    PutBmp("bmp\\chara_sp\\Good.bmp", Sheet(32, 4, 32, true));
+    cVector<cEdBmpCharaExc> table(4);
+    table[1].m_File = "bmp\\chara_sp\\Good.bmp";
+    table[2].m_File = "bmp\\chara_sp\\Gone.bmp";
+    table[3].m_File = "bmp\\chara_sp\\Good.bmp";
+    cVector<cDib> surfaces;
+    BoxCatcher boxes;
+    EXPECT_FALSE(LoadCharaBitmaps(surfaces, table));
+    std::vector<CaughtBox> caught = boxes.Take();
+    ASSERT_EQ(2u, caught.size());
+    EXPECT_EQ("bmp\\chara_sp\\Gone.bmp が読み込めません！", caught[0].text);
+    EXPECT_EQ("bmp\\chara_sp\\Gone.bmp の読み込みに失敗！", caught[1].text);
+    EXPECT_EQ("エラー", caught[1].caption);
+    ASSERT_EQ(8u, surfaces.size());
+    EXPECT_NE(nullptr, surfaces[2].m_hBitmap);
+    EXPECT_EQ(nullptr, surfaces[6].m_hBitmap) << "stopped at the first failure";
+}
+
+namespace {
+
+const char kStagePath[] = "data\\stg4\\t.stg4_248";
+const char kStageBackup[] = "data\\work\\t.stg4_248";
+
+// A whole stage file of a 40 x 30 stage named "ファイル".
+std::string StageBytes() {
+    cEdStage s;
+    s.m_Name = "ファイル";
+    s.SetSize(40, 30, 0, 0);
+    s.m_UndoCount = 7;
+    cRecFile* mem = cRecFile::OpenMemoryWrite();
+    mem->WriteInt(248);
+    s.Write(mem);
+    std::string bytes = mem->MemoryData();
+    delete mem;
+    return bytes;
+}
+
+struct LastStageCase {
+    const char* what;
+    const char* path;
+    std::string file;    // what the path holds ("" none)
+    std::string backup;  // what its copy in "data\work\" holds
+    bool opened;
+    const char* name;    // the stage's name afterwards
+    int width;
+    int height;
+    const char* box;     // the caption of the one box shown, if any
+};
+
+}  // namespace
+
+TEST_F(ProjectLoad, LastStageOpensOrLeavesANewStage) {
+    const std::string whole = StageBytes();
+    const std::string cut = whole.substr(0, whole.size() - 100);
+    const LastStageCase kCases[] = {
+        {"no path", "", "", "", false, "いまの", 20, 15, nullptr},
+        {"null path", nullptr, "", "", false, "いまの", 20, 15, nullptr},
+        {"missing file", kStagePath, "", "", false, "", 32, 32, nullptr},
+        {"good file", kStagePath, whole, "", true, "ファイル", 40, 30, nullptr},
+        {"broken file with its copy", kStagePath, cut, whole, true, "ファイル", 40, 30, "ファイルの復旧"},
+        {"broken file without a copy", kStagePath, cut, "", false, "", 32, 32, "ファイルの復旧"},
+    };
+    for (const LastStageCase& c : kCases) {
+        SCOPED_TRACE(c.what);
+        CreateFoldersOf(kStagePath);
+        CreateFoldersOf(kStageBackup);
+        RemoveFile(kStagePath);
+        RemoveFile(kStageBackup);
+        if (!c.file.empty()) {
+            ASSERT_TRUE(WriteWholeFile(kStagePath, c.file));
+        }
+        if (!c.backup.empty()) {
+            ASSERT_TRUE(WriteWholeFile(kStageBackup, c.backup));
+        }
+        g_Stage.SetDefault();
+        g_Stage.m_Name = "いまの";
+        g_StageEdit.m_bOpen = !c.opened;
+        g_StageEdit.m_strPath = "data\\stg4\\before.stg4_248";
+
+        BoxCatcher boxes;
+        EXPECT_EQ(c.opened, LoadLastStage(c.path));
+        std::vector<CaughtBox> caught = boxes.Take();
+        ASSERT_EQ(c.box ? 1u : 0u, caught.size());
+        if (c.box) {
+            EXPECT_EQ(c.box, caught[0].caption);
+        }
+
+        EXPECT_EQ(c.opened ? 1 : 0, g_StageEdit.m_bOpen);
+        EXPECT_EQ(c.opened ? c.path : "", g_StageEdit.m_strPath);
+        EXPECT_EQ(c.name, g_Stage.m_Name);
+        EXPECT_EQ(c.width, g_Stage.m_Width);
+        EXPECT_EQ(c.height, g_Stage.m_Height);
+        if (c.opened) {
+            EXPECT_EQ(7, g_Stage.m_UndoCount);
         }
     }
 }
