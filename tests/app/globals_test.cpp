@@ -8,6 +8,8 @@
 
 #include "app/globals.h"
 #include "app/mainframe.h"
+#include "app/stage_editor.h"
+#include "app/stage_editor_res.h"
 #include "app/stage_edit.h"
 #include "base/bgm.h"
 #include "base/log.h"
@@ -262,8 +264,8 @@ TEST(Globals, DebugMessagesOfTheModelShowOnlyWhileTheErrorLogIsOn) {
 }
 
 TEST(MainFrame, DeletesTheStageEditorItOwns) {
-    struct cProbe : cWnd {
-        explicit cProbe(bool* gone) : m_pGone(gone) {}
+    struct cProbe : cStageEditorDlg {
+        explicit cProbe(bool* gone) : cStageEditorDlg(IDD_STAGE_EDITOR, nullptr, kWndDialog, nullptr), m_pGone(gone) {}
         ~cProbe() override { *m_pGone = true; }
         bool* m_pGone;
     };
