@@ -65,8 +65,12 @@ bool CopyDefaultData(HWND owner) {
     lstrcpynA(to, g_PathTable[kPathData].CStr(), MAX_PATH);
     MakeFullPath(from);
     MakeFullPath(to);
-    const size_t n = strlen(from);
-    if (n > 0 && from[n - 1] == '\\') from[n - 1] = '\0';  // the folder itself
+    // Both name the folders themselves: with a trailing backslash on the
+    // target some shells copy the source folder into it (data\default\).
+    for (char* p : {from, to}) {
+        const size_t n = strlen(p);
+        if (n > 0 && p[n - 1] == '\\') p[n - 1] = '\0';
+    }
     std::vector<char> src = DoubleNulled(from);
     std::vector<char> dst = DoubleNulled(to);
     SHFILEOPSTRUCTA op = {};
