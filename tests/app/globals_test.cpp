@@ -38,8 +38,9 @@ bool SameRecords(const cVector<T>& a, const cVector<T>& b) {
 
 }  // namespace
 
-// Runs before any test touches the globals (gtest runs the tests of a file in
-// the order of definition, and this file holds every test of the program).
+// Runs before any other test of this file touches the globals (gtest runs the
+// tests of a file in the order of definition; the tests of the other files of
+// this program put back every global they change).
 TEST(Globals, ProjectObjectsStartAtTheirDefaults) {
     EXPECT_TRUE(g_StartDir.IsEmpty());
     EXPECT_TRUE(g_GValInfo.empty());
