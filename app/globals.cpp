@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "app/mainframe.h"
+#include "app/shell.h"
 #include "app/stage_edit.h"
 #include "base/bgm.h"
 #include "base/msgbox.h"

@@ -754,6 +754,7 @@ TEST_F(ProjectLoad, LastStageOpensOrLeavesANewStage) {
         {"broken file with its copy", kStagePath, cut, whole, true, "ファイル", 40, 30, "ファイルの復旧"},
         {"broken file without a copy", kStagePath, cut, "", false, "", 32, 32, "ファイルの復旧"},
     };
+    SetFreeMemorySource([]() -> uint64_t { return uint64_t(1) << 32; });
     for (const LastStageCase& c : kCases) {
         SCOPED_TRACE(c.what);
         CreateFoldersOf(kStagePath);
@@ -784,8 +785,16 @@ TEST_F(ProjectLoad, LastStageOpensOrLeavesANewStage) {
         EXPECT_EQ(c.name, g_Stage.m_Name);
         EXPECT_EQ(c.width, g_Stage.m_Width);
         EXPECT_EQ(c.height, g_Stage.m_Height);
-        if (c.opened) {
-            EXPECT_EQ(7, g_Stage.m_UndoCount);
-        }
+        // the histories sized for the stage now held, opened or not
+        const int steps = c.opened ? 7 : 1;
+        EXPECT_EQ(steps, g_Stage.m_UndoCount);
+        ASSERT_EQ(static_cast<size_t>(steps), g_StageEdit.m_UndoFlags.size());
+        ASSERT_EQ(static_cast<size_t>(steps), g_StageEdit.m_RedoItem.size());
+        EXPECT_EQ(static_cast<size_t>(g_Stage.m_Pitch * g_Stage.m_Height), g_StageEdit.m_UndoBlock[steps - 1].size());
+        EXPECT_EQ(static_cast<size_t>(g_Stage.m_Pitch * g_Stage.m_Height), g_StageEdit.m_RedoChara[0].size());
     }
+    SetFreeMemorySource(nullptr);
+    g_StageEdit.ClearUndo();
+    g_StageEdit.m_UndoFlags.clear();
+    g_StageEdit.m_RedoFlags.clear();
 }
