@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "app/mainframe.h"
+#include "app/shell.h"
 #include "app/stage_edit.h"
 #include "base/bgm.h"
 #include "base/msgbox.h"
@@ -28,6 +29,9 @@
 #include "ui/stage_load.h"
 
 cString g_StartDir;
+// The shell's flag that a test play runs; kept here until the shell has a
+// module of its own.
+int g_GameRunning = 0;
 cStateStack g_StateStack;
 cStageEdit g_StageEdit;
 cEditConfig EditConfig;

@@ -1,54 +1,72 @@
-// Entry point of the editor. Until the application shell is in place it opens
-// the application window and shows that the program is built.
+// Entry point of the editor: prepares the process, starts the editor on the
+// project folder (the working directory), runs the main loop and shuts down.
 #include <windows.h>
 
-#include "app/globals.h"
-#include "base/appwnd.h"
+#include "app/mainframe.h"
+#include "app/shell.h"
 #include "base/log.h"
-#include "base/record.h"
+#include "base/paths_win32.h"
+#include "base/sysreport.h"
+#include "base/timing.h"
 #include "res/resource.h"
+#include "ui/dlg.h"
 
-static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT rc;
-            GetClientRect(hwnd, &rc);
-            DrawTextA(dc, "エディターは組み立てられました。", -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
+namespace {
 
-int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int show) {
-    SetDataVersion(248, 0);
-    SetErrorLog(0, "RI_Zedevu.txt");
-    InstallModelHooks();
+// Started from the editor's own build folder, the editor works on the game
+// folder beside it.
+const char kBuildFolder[] = "C:\\vantor4\\editor\\build";
 
-    WNDCLASSA wc = {};
-    wc.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = AppWndProc;
+bool RegisterAppClass(HINSTANCE inst) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+    wc.lpfnWndProc = MainFrameProc;
     wc.hInstance = inst;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconA(inst, MAKEINTRESOURCEA(IDI_APP));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     wc.lpszClassName = "Vantor4";
-    RegisterClassA(&wc);
+    return RegisterClassExA(&wc) != 0;
+}
 
-    char title[64];
-    LoadStringA(inst, IDS_APP_TITLE, title, sizeof title);
-    g_MainWnd = CreateWindowA("Vantor4", title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 480, 160,
-                              nullptr, nullptr, inst, nullptr);
-    ShowWindow(g_MainWnd, show);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int) {
+    timeBeginPeriod(1);
+    MarkStartTime();
+    SetScrollBarIds(1008, 1009);
+    char dir[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    if (lstrcmpA(dir, kBuildFolder) == 0 && !SetCurrentDirectoryA("..\\Game")) ErrorLogF("SetCurrentDirectory失敗？");
+    SetErrorLog(0, "RI_Zedevu.txt");
+
+    // One editor per machine. The check comes before the report log is
+    // created, so that a refused second start leaves the running editor's
+    // log as it is.
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "エディター");
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        MessageBoxA(nullptr, "既に起動しています", "二重起動", MB_OK);
+        if (mutex) CloseHandle(mutex);
+        return 0;
     }
-    return 0;
+
+    char report[MAX_PATH] = "Report_Editor.txt";
+    MakeFullPath(report);
+    if (!CreateReportLog(report)) {
+        if (mutex) CloseHandle(mutex);
+        return 0;
+    }
+    ReportLog("App : ver %s", "248");
+    WriteSystemReport();
+
+    g_hInstance = inst;
+    if (!RegisterAppClass(inst) || !AppStartup()) {
+        if (mutex) CloseHandle(mutex);
+        return 0;
+    }
+    const int code = RunMainLoop();
+    AppShutdown();
+    if (mutex) CloseHandle(mutex);
+    return code;
 }

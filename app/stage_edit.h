@@ -41,30 +41,69 @@ public:
     // views and the histories stay.
     void Reset();
 
-    // Layers and tools.
+    // Layers and tools. SwitchLayer remembers the current layer to go back
+    // to, SetLayer makes the new one that layer; NextLayer goes 0, 1, 2, 0.
     void SwitchLayer(int layer);
     void SetLayer(int layer);
     void NextLayer();
+    // Keeps the palette selection of the layer left in m_View and takes the
+    // one of the new layer (only when the layer changes), makes it current,
+    // sets the tool again (ending a selection's cursor mode), tells the
+    // layer-changed handler and empties the palette clipboard. A value
+    // other than 0, 1 or 2 only empties the clipboard.
     void SelectLayer(int layer);
+    // Tools 0 to 4 take cursor modes 0, 1, 2, 3, 3; another tool leaves the
+    // cursor mode.
     void SetTool(int tool);
     void SetRightClickMode(int mode);
     void ClearPalClip();
+    // The selected entry index (g_EditSource[1]) and brush size to or from
+    // m_View[layer]; other layers are ignored.
     void SaveView(int layer);
     void RestoreView(int layer);
 
-    // Undo and redo.
+    // Undo and redo. Each history holds up to g_Stage.m_UndoCount steps,
+    // step 0 the newest; a step is a snapshot of the three layers of which
+    // only those of its layer mask hold data. Passes over a layer visit the
+    // stage's cells (x < m_Width) only.
+    //
+    // The bytes one step is counted to take for a stage of this pitch
+    // (rounded up to a power of two) and height; INT32_MAX when larger.
     static int StepBytes(int pitch, int height);
+    // Empties both histories and sizes them for count steps of pitch x
+    // height empty cells each. When the free physical memory cannot hold the
+    // stage and two histories of count steps, the count is lowered to what
+    // fits (0 when not even one step fits, or a layer is beyond the int
+    // range), stored into g_Stage.m_UndoCount and shown as a debug box.
     void AllocUndo(int count, int pitch, int height);
+    // Releases the snapshots of both histories; no step is held after it.
+    // The flag vectors keep their size.
     void ClearUndo();
+    // Records the layers of mask of cur as step 0 of the history, the older
+    // steps moving one up (the oldest falls off a full history); always 1.
+    // Nothing is recorded while g_Stage.m_UndoCount is 0 or a test play
+    // runs. When this object's own history does not fit the stage (emptied
+    // by ClearUndo and not sized again, or sized for another stage), both
+    // histories are sized again for g_Stage first; a history that still does
+    // not fit, or layers of another size than the stage's, record nothing.
+    // m_nRedo is left to the caller.
     int PushUndo(int mask, cVector<cVector<cEdBlock>>& histBlock, cVector<cVector<cEdChara>>& histChara,
                  cVector<cVector<cEdItem>>& histItem, const cVector<cEdBlock>& curBlock,
                  const cVector<cEdChara>& curChara, const cVector<cEdItem>& curItem, int32_t& count,
                  cVector<int32_t>& flags);
+    // Puts the layers of undo step 0 back (the present ones becoming redo
+    // step 0) and re-applies their inheritance; Redo the mirror image. Both
+    // do nothing when there is no step or a history does not fit the stage.
     void Undo(cVector<cEdBlock>& curBlock, cVector<cEdChara>& curChara, cVector<cEdItem>& curItem);
     void Redo(cVector<cEdBlock>& curBlock, cVector<cEdChara>& curChara, cVector<cEdItem>& curItem);
+    // Per layer of mask (1 blocks, 2 characters, 4 items): an occupied
+    // source cell is copied whole, an empty one only empties the destination
+    // cell's graphic index. A layer too short for the stage is skipped.
     void CopyLayers(cVector<cEdBlock>& dstBlock, cVector<cEdChara>& dstChara, cVector<cEdItem>& dstItem,
                     const cVector<cEdBlock>& srcBlock, const cVector<cEdChara>& srcChara,
                     const cVector<cEdItem>& srcItem, int mask);
+    // Every occupied cell of the layers of mask takes its inherited fields
+    // from the palettes as they are now.
     void ReapplyInherit(cVector<cEdBlock>& block, cVector<cEdChara>& chara, cVector<cEdItem>& item, int mask);
 
     cString m_strPath;  // empty when the stage has no file
@@ -151,8 +190,9 @@ public:
 typedef uint64_t (*FreeMemoryFn)();
 void SetFreeMemorySource(FreeMemoryFn fn);
 
-// Called after SelectLayer has made a layer current, so that the stage
-// editor can refresh its layer marks and palette windows. Null: nothing.
+// Called after SelectLayer has made a layer current and set the tool again,
+// so that the stage editor can refresh its layer marks and palette windows
+// and show the tool's pen button. Null: nothing.
 typedef void (*LayerChangedFn)(int layer);
 void SetLayerChangedHandler(LayerChangedFn fn);
 

@@ -26,7 +26,18 @@ uint32_t Now() {
     return g_FrameClock ? g_FrameClock() : MilliClock();
 }
 
+uint32_t g_StartTime = 0;
+
 }  // namespace
+
+uint32_t MarkStartTime() {
+    g_StartTime = Now();
+    return g_StartTime;
+}
+
+uint32_t StartTime() {
+    return g_StartTime;
+}
 
 void SetFrameClock(FrameClock clock) {
     g_FrameClock = clock;

@@ -12,6 +12,11 @@ int CountFps();
 // is then due 1000 / fps whole milliseconds later. Always true for fps 0.
 bool WaitFrame(uint32_t fps);
 
+// Keeps the current millisecond time as the program's start time and
+// returns it; StartTime answers it later (0 before the first call).
+uint32_t MarkStartTime();
+uint32_t StartTime();
+
 // The clock both read (null: the system's multimedia clock). Setting it
 // starts the counter and the limiter afresh.
 typedef uint32_t (*FrameClock)();

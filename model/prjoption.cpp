@@ -178,6 +178,14 @@ void cEdWindowPlace::SetDefault() {
     m_bShown = 1;
 }
 
+void cEdWindowPlace::Set(int x, int y, int width, int height) {
+    m_bValid = 1;
+    m_nX = x;
+    m_nY = y;
+    m_nWidth = width;
+    m_nHeight = height;
+}
+
 void cEdWindowPlace::Declare(uint32_t version) {
     ResetDeclare();
     if (version >= 72) AddInt(&m_bValid);

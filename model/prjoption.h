@@ -64,6 +64,8 @@ public:
     void Declare(uint32_t version) override;
     // Pulls the position back onto the screen.
     void Read(cRecFile* f) override;
+    // Stores a placement and marks it valid.
+    void Set(int x, int y, int width, int height);
 
     int32_t m_bValid = 0;  // without it the window takes its own place
     int32_t m_nX = 0;

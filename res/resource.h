@@ -2,3 +2,4 @@
 #pragma once
 
 #define IDS_APP_TITLE 100
+#define IDI_APP 103

@@ -12,7 +12,7 @@ rm -rf "$project"
 mkdir -p "$project"
 # The sample project is drawn by the build (tools/samplegen).
 cp -r "$dir/sample-project/." "$project/"
-cp "$dir/app/Editor.exe" "$project/"
+cp "$dir/app/Editor.exe" "$dir/app/Vox.dll" "$project/"
 cd "$project"
 if [ -n "${DISPLAY:-}" ]; then
   exec "$dir/wine-run" ./Editor.exe
@@ -23,7 +23,9 @@ xpid=$!
 for _ in $(seq 200); do [ -s "$dfile" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$dfile")"
 rm -f "$dfile"
-"$dir/wine-run" ./Editor.exe &
+# A Wine desktop of its own draws the window frames and captions, which a
+# bare X server without a window manager would leave out.
+"$dir/wine-run" explorer /desktop=Vantor4,1280x1024 ./Editor.exe &
 epid=$!
 sleep "${SHOT_DELAY:-8}"
 shot="$ROOT/build/editor-screenshot.png"

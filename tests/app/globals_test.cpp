@@ -8,6 +8,8 @@
 
 #include "app/globals.h"
 #include "app/mainframe.h"
+#include "app/stage_editor.h"
+#include "app/stage_editor_res.h"
 #include "app/stage_edit.h"
 #include "base/bgm.h"
 #include "base/log.h"
@@ -36,8 +38,9 @@ bool SameRecords(const cVector<T>& a, const cVector<T>& b) {
 
 }  // namespace
 
-// Runs before any test touches the globals (gtest runs the tests of a file in
-// the order of definition, and this file holds every test of the program).
+// Runs before any other test of this file touches the globals (gtest runs the
+// tests of a file in the order of definition; the tests of the other files of
+// this program put back every global they change).
 TEST(Globals, ProjectObjectsStartAtTheirDefaults) {
     EXPECT_TRUE(g_StartDir.IsEmpty());
     EXPECT_TRUE(g_GValInfo.empty());
@@ -262,8 +265,8 @@ TEST(Globals, DebugMessagesOfTheModelShowOnlyWhileTheErrorLogIsOn) {
 }
 
 TEST(MainFrame, DeletesTheStageEditorItOwns) {
-    struct cProbe : cWnd {
-        explicit cProbe(bool* gone) : m_pGone(gone) {}
+    struct cProbe : cStageEditorDlg {
+        explicit cProbe(bool* gone) : cStageEditorDlg(IDD_STAGE_EDITOR, nullptr, kWndDialog, nullptr), m_pGone(gone) {}
         ~cProbe() override { *m_pGone = true; }
         bool* m_pGone;
     };
