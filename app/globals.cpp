@@ -29,9 +29,6 @@
 #include "ui/stage_load.h"
 
 cString g_StartDir;
-// The shell's flag that a test play runs; kept here until the shell has a
-// module of its own.
-int g_GameRunning = 0;
 cStateStack g_StateStack;
 cStageEdit g_StageEdit;
 cEditConfig EditConfig;
