@@ -227,13 +227,15 @@ bool ExeProcess::WaitBox(ShownBox* box, int timeoutMs) const {
 }
 
 bool ExeProcess::AnswerUntilExit(const std::function<int(const ShownBox&)>& answer, int timeoutMs,
-                                 std::vector<ShownBox>* seen) const {
+                                 std::vector<ShownBox>* seen, const std::function<bool()>& giveUp) const {
     const DWORD start = GetTickCount();
     while (Running()) {
         ShownBox box;
         if (FindBox(&box)) {
             if (seen) seen->push_back(box);
             AnswerBox(box, answer(box));
+        } else if (giveUp && giveUp()) {
+            return !Running();
         } else {
             Sleep(kPollMs);
         }

@@ -80,9 +80,10 @@ public:
     bool WaitBox(ShownBox* box, int timeoutMs) const;
     // Answers every box with the button that answer picks (IDOK, IDYES...)
     // until the process ends; seen gets the boxes in order. False when the
-    // process still runs after timeoutMs.
+    // process still runs after timeoutMs, or as soon as giveUp (when given)
+    // returns true.
     bool AnswerUntilExit(const std::function<int(const ShownBox&)>& answer, int timeoutMs,
-                         std::vector<ShownBox>* seen) const;
+                         std::vector<ShownBox>* seen, const std::function<bool()>& giveUp = nullptr) const;
     // True when the thread of wnd handles a message within timeoutMs.
     static bool Responds(HWND wnd, int timeoutMs);
 
