@@ -163,9 +163,7 @@ TEST_F(EditorRun, StartPreparesTheProjectAndShowsTheEditor) {
 }
 
 // The project files missing from "data\" are written at the start.
-// (DISABLED_: this and the other tests of project loading wait for the
-// loader: until it is in place the editor runs a stand-in that loads nothing.)
-TEST_F(EditorRun, DISABLED_StartWritesTheMissingDataFiles) {
+TEST_F(EditorRun, StartWritesTheMissingDataFiles) {
     ASSERT_TRUE(StartToEditor());
     const char* files[] = {"data\\GValInfo.dat", "data\\System.dat", "data\\CommonPalette.cplt4",
                            "data\\PrjOption.dat", "data\\WorldMap.dat"};
@@ -326,7 +324,7 @@ void PrintTo(const BrokenProject& c, std::ostream* out) {
 
 class MissingFile : public EditorRun, public testing::WithParamInterface<BrokenProject> {};
 
-TEST_P(MissingFile, DISABLED_EndsAfterTheMessages) {
+TEST_P(MissingFile, EndsAfterTheMessages) {
     const BrokenProject& c = GetParam();
     ASSERT_TRUE(DeleteFileA(At(c.missing).c_str()));
     WriteEditConfig("data\\stg4\\Last.stg4_248");
@@ -352,7 +350,7 @@ INSTANTIATE_TEST_SUITE_P(Files, MissingFile, testing::ValuesIn(kBrokenProjects),
 
 // The stage edited last is opened again; one that does not load leaves a new
 // stage without a path.
-TEST_F(EditorRun, DISABLED_OpensTheLastStage) {
+TEST_F(EditorRun, OpensTheLastStage) {
     g_PrjOption.SetDefault();
     g_CommonPalette.SetDefault();
     g_CommonPalette.Validate();
