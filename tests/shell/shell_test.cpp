@@ -118,6 +118,20 @@ protected:
         EXPECT_EQ(0u, m_Editor.ExitCode());
     }
 
+    // Asks the application window to build the stage editor anew (WM_USER
+    // with 1); the new stage editor window once the old one has gone.
+    HWND Rebuild(HWND old) {
+        if (!PostMessageA(m_Editor.AppWindow(), WM_USER, 1, 0)) return nullptr;
+        m_Editor.WaitWindow(
+            [&](HWND) {
+                HWND e = m_Editor.StageEditor();
+                return e && e != old && !IsWindow(old);
+            },
+            kAnswerMs);
+        HWND fresh = m_Editor.StageEditor();
+        return fresh != old && !IsWindow(old) ? fresh : nullptr;
+    }
+
     void WriteEditConfig(const std::string& lastStage) {
         CreateDirectoryA(At("e_data").c_str(), nullptr);
         cEditConfig cfg;
@@ -364,6 +378,10 @@ TEST_F(EditorRun, OpensTheLastStage) {
     HWND editor = StartToEditor();
     ASSERT_TRUE(editor);
     EXPECT_EQ(std::string(kEditorTitle) + "  " + path, WindowText(editor));
+    // a rebuilt stage editor keeps the stage
+    editor = Rebuild(editor);
+    ASSERT_TRUE(editor) << "no new stage editor window";
+    EXPECT_EQ(std::string(kEditorTitle) + "  " + path, WindowText(editor));
     CloseWithYes();
     EXPECT_EQ(path, LastStageIn(At("e_data\\EditConfig.dat")));
 }
@@ -381,18 +399,24 @@ TEST_F(EditorRun, LastStageThatDoesNotLoadLeavesANewStage) {
 TEST_F(EditorRun, RebuildReplacesTheStageEditorWindow) {
     HWND old = StartToEditor();
     ASSERT_TRUE(old);
-    HWND app = m_Editor.AppWindow();
-    ASSERT_TRUE(PostMessageA(app, WM_USER, 1, 0));
-    HWND fresh = m_Editor.WaitWindow(
-        [&](HWND) {
-            HWND e = m_Editor.StageEditor();
-            return e && e != old && !IsWindow(old);
-        },
-        kAnswerMs);
-    ASSERT_TRUE(fresh) << "no new stage editor window";
-    HWND editor = m_Editor.StageEditor();
-    EXPECT_EQ(app, GetWindow(editor, GW_OWNER));
+    HWND editor = Rebuild(old);
+    ASSERT_TRUE(editor) << "no new stage editor window";
+    EXPECT_EQ(m_Editor.AppWindow(), GetWindow(editor, GW_OWNER));
     EXPECT_EQ(kEditorTitle, WindowText(editor));
+    CloseWithYes();
+}
+
+// Closing from the application window's system menu (or Alt+F4) does nothing.
+TEST_F(EditorRun, SystemCloseIsIgnored) {
+    HWND editor = StartToEditor();
+    ASSERT_TRUE(editor);
+    HWND app = m_Editor.AppWindow();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(app, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG, kAnswerMs, &result);
+    ShownBox box;
+    EXPECT_FALSE(m_Editor.WaitBox(&box, 500)) << "[" << box.caption << "] " << box.text;
+    EXPECT_TRUE(m_Editor.Running());
+    EXPECT_EQ(editor, m_Editor.StageEditor());
     CloseWithYes();
 }
 
