@@ -127,29 +127,156 @@ bool IsMessageBox(HWND wnd) {
     return buttons > 0 && !others;
 }
 
+// The debugger behind watchFaults: a thread of its own starts the process
+// (a debugger must wait for the events on the thread that started it) and
+// lets every exception go on to the process's own handlers after noting it.
+struct ExeProcess::FaultWatch {
+    std::string exe, dir, desktop;
+    HANDLE started = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = nullptr;
+    bool ok = false;
+    DWORD error = 0;
+    PROCESS_INFORMATION info = {};
+    uintptr_t imageBase = 0, imageEnd = 0;
+    CRITICAL_SECTION lock;
+    std::vector<std::string> faults;
+
+    FaultWatch() { InitializeCriticalSection(&lock); }
+    ~FaultWatch() {
+        if (thread) {
+            WaitForSingleObject(thread, INFINITE);
+            CloseHandle(thread);
+        }
+        if (info.hProcess) CloseHandle(info.hProcess);
+        if (info.hThread) CloseHandle(info.hThread);
+        CloseHandle(started);
+        DeleteCriticalSection(&lock);
+    }
+
+    static DWORD WINAPI Run(void* p) {
+        static_cast<FaultWatch*>(p)->Loop();
+        return 0;
+    }
+
+    void Loop() {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        si.lpDesktop = &desktop[0];
+        std::string cmd = "\"" + exe + "\"";
+        ok = CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr,
+                            dir.c_str(), &si, &info) != 0;
+        error = GetLastError();
+        SetEvent(started);
+        if (!ok) return;
+        for (;;) {
+            DEBUG_EVENT ev;
+            if (!WaitForDebugEvent(&ev, INFINITE)) return;
+            DWORD how = DBG_CONTINUE;
+            switch (ev.dwDebugEventCode) {
+                case CREATE_PROCESS_DEBUG_EVENT:
+                    NoteImage(ev.u.CreateProcessInfo.lpBaseOfImage);
+                    if (ev.u.CreateProcessInfo.hFile) CloseHandle(ev.u.CreateProcessInfo.hFile);
+                    break;
+                case LOAD_DLL_DEBUG_EVENT:
+                    if (ev.u.LoadDll.hFile) CloseHandle(ev.u.LoadDll.hFile);
+                    break;
+                case EXCEPTION_DEBUG_EVENT:
+                    if (ev.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT) {
+                        how = DBG_EXCEPTION_NOT_HANDLED;
+                        NoteException(ev.u.Exception.ExceptionRecord);
+                    }
+                    break;
+            }
+            ContinueDebugEvent(ev.dwProcessId, ev.dwThreadId, how);
+            if (ev.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) return;
+        }
+    }
+
+    void NoteImage(void* base) {
+        IMAGE_DOS_HEADER dos = {};
+        IMAGE_NT_HEADERS nt = {};
+        SIZE_T got = 0;
+        const uintptr_t at = reinterpret_cast<uintptr_t>(base);
+        if (ReadProcessMemory(info.hProcess, base, &dos, sizeof dos, &got) &&
+            ReadProcessMemory(info.hProcess, reinterpret_cast<void*>(at + dos.e_lfanew), &nt, sizeof nt, &got)) {
+            imageBase = at;
+            imageEnd = at + nt.OptionalHeader.SizeOfImage;
+        }
+    }
+
+    void NoteException(const EXCEPTION_RECORD& rec) {
+        const char* what = nullptr;
+        switch (rec.ExceptionCode) {
+            case EXCEPTION_ACCESS_VIOLATION: what = "access violation"; break;
+            case EXCEPTION_ARRAY_BOUNDS_EXCEEDED: what = "array bounds exceeded"; break;
+            case EXCEPTION_INT_DIVIDE_BY_ZERO: what = "integer division by zero"; break;
+            case EXCEPTION_ILLEGAL_INSTRUCTION: what = "illegal instruction"; break;
+            case EXCEPTION_PRIV_INSTRUCTION: what = "privileged instruction"; break;
+            case EXCEPTION_STACK_OVERFLOW: what = "stack overflow"; break;
+            default: return;
+        }
+        const uintptr_t at = reinterpret_cast<uintptr_t>(rec.ExceptionAddress);
+        if (at < imageBase || at >= imageEnd) return;  // the system's own, handled where raised
+        char line[128];
+        snprintf(line, sizeof line, "%s at the program's image + 0x%llx", what,
+                 static_cast<unsigned long long>(at - imageBase));
+        EnterCriticalSection(&lock);
+        faults.push_back(line);
+        LeaveCriticalSection(&lock);
+    }
+};
+
 ExeProcess::~ExeProcess() {
     Kill();
 }
 
-bool ExeProcess::Start(const std::string& exe, const std::string& dir, std::string* why) {
+bool ExeProcess::Start(const std::string& exe, const std::string& dir, std::string* why, bool watchFaults) {
     Kill();
     std::string desktop = ThreadDesktopName();
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.lpDesktop = &desktop[0];
-    std::string cmd = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &m_Info)) {
+    bool ok;
+    DWORD error;
+    if (watchFaults) {
+        m_Watch = new FaultWatch;
+        m_Watch->exe = exe;
+        m_Watch->dir = dir;
+        m_Watch->desktop = desktop;
+        m_Watch->thread = CreateThread(nullptr, 0, FaultWatch::Run, m_Watch, 0, nullptr);
+        if (m_Watch->thread) WaitForSingleObject(m_Watch->started, INFINITE);
+        ok = m_Watch->ok;
+        error = m_Watch->thread ? m_Watch->error : GetLastError();
+        m_Info = m_Watch->info;
+    } else {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        si.lpDesktop = &desktop[0];
+        std::string cmd = "\"" + exe + "\"";
+        ok = CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &m_Info);
+        error = GetLastError();
+    }
+    if (!ok) {
         if (why) {
             char msg[128];
-            snprintf(msg, sizeof msg, "CreateProcess failed (%lu)", GetLastError());
+            snprintf(msg, sizeof msg, "CreateProcess failed (%lu)", error);
             *why = msg;
         }
         m_Info = {};
+        delete m_Watch;
+        m_Watch = nullptr;
         return false;
     }
-    CloseHandle(m_Info.hThread);
+    // the process handle serves every thread; the debugger keeps the rest
+    if (!m_Watch) CloseHandle(m_Info.hThread);
     m_Info.hThread = nullptr;
     return true;
+}
+
+std::vector<std::string> ExeProcess::Faults() const {
+    std::vector<std::string> out;
+    if (!m_Watch) return out;
+    EnterCriticalSection(&m_Watch->lock);
+    out = m_Watch->faults;
+    LeaveCriticalSection(&m_Watch->lock);
+    return out;
 }
 
 bool ExeProcess::Running() const {
@@ -167,13 +294,16 @@ DWORD ExeProcess::ExitCode() const {
 }
 
 void ExeProcess::Kill() {
-    if (!m_Info.hProcess) return;
-    if (Running()) {
-        TerminateProcess(m_Info.hProcess, 999);
-        WaitForSingleObject(m_Info.hProcess, 5000);
+    if (m_Info.hProcess) {
+        if (Running()) {
+            TerminateProcess(m_Info.hProcess, 999);
+            WaitForSingleObject(m_Info.hProcess, 5000);
+        }
+        if (!m_Watch) CloseHandle(m_Info.hProcess);
+        m_Info = {};
     }
-    CloseHandle(m_Info.hProcess);
-    m_Info = {};
+    delete m_Watch;  // waits for the debugger to see the end
+    m_Watch = nullptr;
 }
 
 namespace {

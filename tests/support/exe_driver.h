@@ -55,8 +55,14 @@ public:
     ExeProcess& operator=(const ExeProcess&) = delete;
 
     // Starts exe with dir as working directory, on the caller's desktop.
-    // false (with why) when it did not start.
-    bool Start(const std::string& exe, const std::string& dir, std::string* why = nullptr);
+    // false (with why) when it did not start. With watchFaults the process
+    // runs under a debugger of ours that notes every fault (an access
+    // violation, a division by zero...) raised in the program's own code,
+    // even one that something in the process then catches: Wine, like
+    // 64-bit Windows, swallows a fault in a window procedure that another
+    // process's message called.
+    bool Start(const std::string& exe, const std::string& dir, std::string* why = nullptr,
+               bool watchFaults = false);
     DWORD Pid() const { return m_Info.dwProcessId; }
     HANDLE Handle() const { return m_Info.hProcess; }
     bool Running() const;
@@ -86,9 +92,15 @@ public:
                          std::vector<ShownBox>* seen, const std::function<bool()>& giveUp = nullptr) const;
     // True when the thread of wnd handles a message within timeoutMs.
     static bool Responds(HWND wnd, int timeoutMs);
+    // The faults noted so far when started with watchFaults, one line each
+    // ("access violation at Editor.exe+0x1a2b").
+    std::vector<std::string> Faults() const;
+
+    struct FaultWatch;
 
 private:
     PROCESS_INFORMATION m_Info = {};
+    FaultWatch* m_Watch = nullptr;
 };
 
 // Presses button (IDOK, IDYES, IDNO...) of a box and waits until the box has
