@@ -4,7 +4,9 @@
 #   stage    the stage benchmark, built on the host (optimised, without
 #            sanitizers) and run in a scratch folder;
 #   startup  the editor's start-up, built with the Windows build the tests
-#            use and run under Wine (RUNS=n runs of each case, default 5).
+#            use and run under Wine (RUNS=n runs of each case, default 5);
+#            not while that build's tests run: they share its Wine prefix,
+#            where only one editor runs at a time.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="${JOBS:-4}"
