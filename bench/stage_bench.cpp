@@ -8,6 +8,7 @@
 
 #include "base/platform.h"
 #include "base/record.h"
+#include "bench/stage_fill.h"
 #include "model/palette.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
@@ -67,33 +68,6 @@ size_t FileSize(const char* path) {
     return n > 0 ? static_cast<size_t>(n) : 0;
 }
 
-// Every cell of every layer holds an object; characters carry a flow with
-// commands, items an effect list, blocks an appearance condition.
-void Fill(cEdStage& s) {
-    s.SetSize(kStageMaxSide, kStageMaxSide, 0, 0);
-    cEdBlock block;
-    block.m_Graphic = 3;
-    block.m_Name = "ブロック";
-    block.m_AppearConds.resize(1);
-    cEdChara chara;
-    chara.m_Graphic = 5;
-    chara.m_Name = "キャラ";
-    chara.m_Flows.resize(1);
-    chara.m_Flows[0].m_Commands.resize(3);
-    chara.m_Flows[0].m_KeyConds.resize(1);
-    cEdItem item;
-    item.m_Graphic = 2;
-    item.m_Effects.resize(2);
-    for (int y = 0; y < s.m_Height; ++y) {
-        for (int x = 0; x < s.m_Width; ++x) {
-            const int i = s.CellIndex(x, y);
-            s.m_Blocks[i] = block;
-            s.m_Charas[i] = chara;
-            s.m_Items[i] = item;
-        }
-    }
-}
-
 void Line(const char* what, double seconds, double rawWrite, double rawRead) {
     std::printf("%-28s %8.3f s   x%7.2f of raw write   x%7.2f of raw read\n", what, seconds, seconds / rawWrite,
                 seconds / rawRead);
@@ -109,7 +83,7 @@ int main() {
 
     cEdStage* stage = new cEdStage;
     double t = Now();
-    Fill(*stage);
+    FillLargestStage(*stage);
     std::printf("stage %d x %d, three full layers, built in %.3f s\n", stage->m_Width, stage->m_Height, Now() - t);
 
     const char* path = "bench_stage.stg4_248";

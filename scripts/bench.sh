@@ -1,11 +1,42 @@
 #!/bin/bash
-# Builds the stage benchmark on the host (optimised, without sanitizers) and
-# runs it in a scratch folder.
+# Runs the benchmarks, each section named on the command line (both when none
+# is named):
+#   stage    the stage benchmark, built on the host (optimised, without
+#            sanitizers) and run in a scratch folder;
+#   startup  the editor's start-up, built with the Windows build the tests
+#            use and run under Wine (RUNS=n runs of each case, default 5);
+#            not while that build's tests run: they share its Wine prefix,
+#            where only one editor runs at a time.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-out="$ROOT/build/bench"
-cmake -S "$ROOT" -B "$out" -DCMAKE_BUILD_TYPE=Release -DENABLE_SANITIZERS=OFF -DBUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$out" -j "${JOBS:-4}" --target stage_bench
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-(cd "$work" && "$out/bench/stage_bench")
+jobs="${JOBS:-4}"
+sections=("$@")
+[ ${#sections[@]} -gt 0 ] || sections=(stage startup)
+
+run_stage() {
+  local out="$ROOT/build/bench"
+  cmake -S "$ROOT" -B "$out" -DCMAKE_BUILD_TYPE=Release -DENABLE_SANITIZERS=OFF -DBUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+  cmake --build "$out" -j "$jobs" --target stage_bench
+  local work
+  work="$(mktemp -d)"
+  (cd "$work" && "$out/bench/stage_bench")
+  rm -rf "$work"
+}
+
+run_startup() {
+  source "$ROOT/scripts/env.sh"
+  local dir="$ROOT/build/$TEST_ARCH"
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$TEST_ARCH.cmake" -DBUILD_BENCH=ON \
+    -DBUILD_TESTING=ON >/dev/null
+  cmake --build "$dir" -j "$jobs" --target startup_bench
+  # the benchmark makes and removes its projects in Wine's temp folder
+  "$dir/wine-run" "$dir/bench/startup_bench.exe" "${RUNS:-5}"
+}
+
+for s in "${sections[@]}"; do
+  case $s in
+    stage) run_stage ;;
+    startup) run_startup ;;
+    *) echo "bench: unknown section $s (stage, startup)" >&2; exit 2 ;;
+  esac
+done

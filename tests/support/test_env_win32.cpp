@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "base/appwnd.h"
+#include "tests/support/exe_driver.h"
 #include "tests/support/test_env.h"
 
 namespace {
@@ -79,23 +80,9 @@ bool TestAppWindow::TakeCloseRequest() {
 static void UsePrivateDesktop() {
     char name[64];
     snprintf(name, sizeof name, "test-%lu", GetCurrentProcessId());
-    HKEY desktops = nullptr;
-    bool underWine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-    if (underWine && RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
-                                     KEY_SET_VALUE, nullptr, &desktops, nullptr) == ERROR_SUCCESS) {
-        const char size[] = "1280x1024";  // kTestDesktopWidth x kTestDesktopHeight (gui.h)
-        RegSetValueExA(desktops, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(size), sizeof size);
-    }
-    HDESK desk = CreateDesktopA(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    if (!desk || !SetThreadDesktop(desk)) {
+    // kTestDesktopWidth x kTestDesktopHeight (gui.h)
+    if (!UseOwnDesktop(name, 1280, 1024))
         fprintf(stderr, "test: no desktop of its own (%lu); typed keys may go astray\n", GetLastError());
-    } else {
-        GetDesktopWindow();  // starts the desktop, which reads its size now
-    }
-    if (desktops) {
-        RegDeleteValueA(desktops, name);
-        RegCloseKey(desktops);
-    }
 }
 
 static DWORD s_MainThread;
