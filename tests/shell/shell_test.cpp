@@ -396,6 +396,28 @@ TEST_F(EditorRun, LastStageThatDoesNotLoadLeavesANewStage) {
     EXPECT_EQ("", LastStageIn(At("e_data\\EditConfig.dat")));
 }
 
+// Started in the editor's own build folder, the editor works on the game
+// folder beside it: the report log, the folders and the data go there.
+TEST_F(EditorRun, StartedInTheBuildFolderWorksOnTheGameFolder) {
+    const std::string root = "C:\\vantor4";
+    const std::string build = root + "\\editor\\build";
+    const std::string game = root + "\\editor\\Game";
+    RemoveTree(root);
+    for (const std::string& d : {root, root + "\\editor", build}) CreateDirectoryA(d.c_str(), nullptr);
+    ASSERT_TRUE(CopyTree(m_Dir, game));
+    std::string why;
+    ASSERT_TRUE(m_Editor.Start(WinPath(EDITOR_EXE), build, &why, true)) << why;
+    ShownBox box;
+    EXPECT_TRUE(m_Editor.WaitStageEditor(kStartMs, &box)) << box.caption << " " << box.text;
+    CloseWithYes();
+    EXPECT_TRUE(FileExists((game + "\\Report_Editor.txt").c_str()));
+    EXPECT_TRUE(DirExists(game + "\\data\\database"));
+    EXPECT_TRUE(FileExists((game + "\\e_data\\EditConfig.dat").c_str()));
+    EXPECT_FALSE(FileExists((build + "\\Report_Editor.txt").c_str()));
+    EXPECT_FALSE(DirExists(build + "\\data"));
+    RemoveTree(root);
+}
+
 // WM_USER with 1 builds the stage editor window anew.
 TEST_F(EditorRun, RebuildReplacesTheStageEditorWindow) {
     HWND old = StartToEditor();
