@@ -61,3 +61,9 @@ public:
 // Keeps the windows on screen for VTEST_HOLD_MS milliseconds when that
 // variable is set (for a screenshot); nothing otherwise.
 void HoldForScreenshot();
+
+// The screenshot tour: when VTEST_TOUR_DIR names a folder, saves what the
+// window shows on screen (its whole rectangle, frame included) as
+// "<folder>\<name>.bmp" once the window has painted; nothing otherwise.
+// scripts/tour.sh runs the tour and turns the pictures into PNG files.
+void TourShot(HWND wnd, const char* name);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -247,4 +248,48 @@ MsgBoxCatcher::~MsgBoxCatcher() {
 void HoldForScreenshot() {
     const char* ms = getenv("VTEST_HOLD_MS");
     if (ms && atoi(ms) > 0) PumpMessages(atoi(ms));
+}
+
+void TourShot(HWND wnd, const char* name) {
+    const char* dir = getenv("VTEST_TOUR_DIR");
+    if (!dir || !*dir || !IsWindow(wnd)) return;
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    PumpMessages(150);
+    RECT rc;
+    GetWindowRect(wnd, &rc);
+    int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    if (w <= 0 || h <= 0) return;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+    GdiFlush();
+    SelectObject(mem, old);
+    DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
+    DWORD size = stride * static_cast<DWORD>(h);
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4d42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + size;
+    std::string path = std::string(dir) + "\\" + name + ".bmp";
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f != INVALID_HANDLE_VALUE) {
+        DWORD done = 0;
+        WriteFile(f, &fh, sizeof fh, &done, nullptr);
+        WriteFile(f, &bi.bmiHeader, sizeof bi.bmiHeader, &done, nullptr);
+        WriteFile(f, bits, size, &done, nullptr);
+        CloseHandle(f);
+    }
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
 }
