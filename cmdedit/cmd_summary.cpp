@@ -560,7 +560,7 @@ void FillCmdSummary2(CmdSummaryFunc (&table)[kCmdKind2Count]) {
     for (int k = kCmd2FlowChange + 1; k < kCmdKind2Count; ++k) table[k] = kFlowSummary[k + kCmd2Offset];
 }
 
-void CmdRowText(cString& text, const cEdCommand& cmd, const CmdSummaryFunc* table, int count) {
+void CmdSummaryRow(cString& text, const cEdCommand& cmd, const CmdSummaryFunc* table, int count) {
     text.clear();
     const int kind = cmd.m_nKind;
     if (kind < 0 || kind >= count || !table[kind]) return;
@@ -572,11 +572,11 @@ cString CmdSummaryText(const cEdCommand& cmd) {
     if (cmd.m_nCmdSet == 0) {
         CmdSummaryFunc table[kCmdKindCount];
         FillCmdSummary(table);
-        CmdRowText(text, cmd, table, kCmdKindCount);
+        CmdSummaryRow(text, cmd, table, kCmdKindCount);
     } else {
         CmdSummaryFunc table[kCmdKind2Count];
         FillCmdSummary2(table);
-        CmdRowText(text, cmd, table, kCmdKind2Count);
+        CmdSummaryRow(text, cmd, table, kCmdKind2Count);
     }
     return text;
 }

@@ -26,7 +26,7 @@ void FillCmdSummary2(CmdSummaryFunc (&table)[kCmdKind2Count]);
 // The row text of a command: empties text, then calls the table's entry for
 // the command's kind. An empty entry, or a kind outside the table, leaves
 // the row empty.
-void CmdRowText(cString& text, const cEdCommand& cmd, const CmdSummaryFunc* table, int count);
+void CmdSummaryRow(cString& text, const cEdCommand& cmd, const CmdSummaryFunc* table, int count);
 
 // The row text of a command through the table of its own set.
 cString CmdSummaryText(const cEdCommand& cmd);

@@ -351,7 +351,7 @@ TEST_F(CmdSummaryTest, TablesCoverEveryKind) {
     cString text = "前";
     flow[1](text, cmd);
     EXPECT_EQ("前3 ◆ ウエイト ◆", std::string(text));
-    CmdRowText(text, cmd, flow, kCmdKindCount);
+    CmdSummaryRow(text, cmd, flow, kCmdKindCount);
     EXPECT_EQ("3 ◆ ウエイト ◆", std::string(text));
 }
 

@@ -166,6 +166,26 @@ TEST(ExprCheck, EdgeCases) {
     }
 }
 
+// Only a variable on the left of "=" writes, and it writes the one scratch
+// value that every variable reads.
+TEST(ExprCheck, AssignmentTargets) {
+    struct Case {
+        const char* code;
+        int32_t scratch;  // after the evaluation, from 1
+    };
+    const Case cases[] = {
+        {"5 = 3", 1},        {"( C1 ) = 3", 1},  {"rand(2,2) = 3", 1}, {"hp = sp = 3", 1},
+        {"C1 = 3", 3},       {"S9 = 0 - 4", -4}, {"getsc = 0 - 4", 0}, {"C1 = C1 * 5 + C1", 6},
+        {"hp = 1 + ( sp = 7 ) + sp", 15},
+    };
+    for (const Case& c : cases) {
+        cExprEval eval([] { return 0; });
+        eval.Eval(c.code);
+        EXPECT_TRUE(eval.Passed()) << c.code;
+        EXPECT_EQ(c.scratch, eval.Scratch()) << c.code;
+    }
+}
+
 // rand draws once per call, from lo to hi whichever order the arguments
 // come in; a failed call draws nothing.
 TEST(ExprCheck, RandomDraws) {
