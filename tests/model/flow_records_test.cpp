@@ -417,19 +417,24 @@ TEST_F(FlowRecords, FlowFixUps) {
 }
 
 TEST_F(FlowRecords, KeyConditionTakesItsNumberOfStatesFromAnyFile) {
-    // A short file is padded with released keys, a long one is cut.
-    for (int count : {5, kKeyStateCount + 6}) {
+    // A short file is padded with released keys; a long one keeps every
+    // state it holds, and writes them all back.
+    for (int count : {5, kKeyStateCount, kKeyStateCount + 6}) {
         SCOPED_TRACE(count);
         std::vector<int> states(static_cast<size_t>(count), 2);
         states[0] = 1;
         cEdKeyCond key;
         const std::string bytes = Record(KeyCondLayout(), 248, {{4, {1}}}) + KeyStates(states);
         ASSERT_TRUE(ReadBytes(key, bytes, 100));
-        ASSERT_EQ(static_cast<size_t>(kKeyStateCount), key.m_bbKeys.size());
+        const int want = count < kKeyStateCount ? kKeyStateCount : count;
+        ASSERT_EQ(static_cast<size_t>(want), key.m_bbKeys.size());
         EXPECT_EQ(1, key.m_bNoMax);
         EXPECT_EQ(1, key.m_bbKeys[0]);
         EXPECT_EQ(2, key.m_bbKeys[4]);
-        EXPECT_EQ(count > kKeyStateCount ? 2 : 0, key.m_bbKeys[kKeyStateCount - 1]);
+        EXPECT_EQ(count >= kKeyStateCount ? 2 : 0, key.m_bbKeys[kKeyStateCount - 1]);
+        if (count >= kKeyStateCount) {
+            EXPECT_EQ(bytes, WrittenBytes(key));
+        }
     }
 }
 

@@ -87,7 +87,62 @@ TEST_F(StagePalette, PaletteFileRoundTripAndLinksPastTheCommonPalette) {
     ASSERT_EQ(s.m_PalCharas.size(), 2u);
     EXPECT_EQ(s.m_PalCharas[1].m_InheritKind, 0);
     EXPECT_EQ(s.m_PalCharas[1].m_InheritIndex, 40);
-    EXPECT_TRUE(s.m_PalBlocks.empty());  // not padded until the next validation
+    // a kind without entries keeps its empty entry 0; it is padded to two
+    // only by the next validation
+    EXPECT_EQ(s.m_PalBlocks.size(), 1u);
+    EXPECT_EQ(s.m_PalItems.size(), 1u);
+}
+
+TEST_F(StagePalette, DamagedPaletteFileFailsAndKeepsThePalette) {
+    cEdStage& s = g_Stage;
+    s.Validate();
+    s.m_PalCharas.resize(3);
+    s.m_PalCharas[2].m_Name = "いまの";
+    s.m_PalCharas[2].m_Graphic = 5;
+    cEdChara& placed = s.m_Charas[s.CellIndex(1, 1)];
+    placed.m_Graphic = 1;
+    placed.m_InheritKind = 2;
+    placed.m_InheritIndex = 2;
+    placed.m_bbInherit.Fill(1);
+    s.RefreshStageInheritChara();
+    ASSERT_EQ(placed.m_Name, "いまの");
+    const std::string before = WrittenBytes(s.m_PalCharas) + WrittenBytes(s.m_PalBlocks);
+
+    const std::vector<int> flags(kCharaInheritCount, 0);
+    const std::string whole = I32(248) + Vec({}) +
+                              Vec({Chara(248, {}, "", flags), Chara(248, {}, "", flags),
+                                   Chara(248, {{15, {3}}}, "ファイル", flags)}) +
+                              Vec({});
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"cut in the characters", whole.substr(0, whole.size() - 30)},
+        {"cut before the items", whole.substr(0, whole.size() - 4)},
+        {"a count past the end", I32(248) + I32(1000000)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(PutDataFile("bad.plt4", c.bytes));
+        EXPECT_EQ(s.LoadPalette("bad.plt4"), 0);
+        EXPECT_EQ(WrittenBytes(s.m_PalCharas) + WrittenBytes(s.m_PalBlocks), before);
+        EXPECT_EQ(placed.m_Name, "いまの");
+    }
+    // the whole file loads, and its strings keep their carriage returns
+    // unless asked
+    ASSERT_TRUE(PutDataFile("good.plt4", whole));
+    ASSERT_EQ(s.LoadPalette("good.plt4"), 1);
+    EXPECT_EQ(s.m_PalCharas[2].m_Name, "ファイル");
+    EXPECT_EQ(placed.m_InheritKind, 2);
+    EXPECT_EQ(placed.m_Name, "ファイル");
+    EXPECT_EQ(s.m_PalBlocks.size(), 1u);
+    const std::string cr = I32(248) + Vec({}) + Vec({Chara(248, {}, "", flags), Chara(248, {}, "敵\r\n", flags)}) +
+                           Vec({});
+    ASSERT_TRUE(PutDataFile("cr.plt4", cr));
+    ASSERT_EQ(s.LoadPalette("cr.plt4"), 1);
+    EXPECT_EQ(s.m_PalCharas[1].m_Name, "敵\r\n");
+    ASSERT_EQ(s.LoadPalette("cr.plt4", true), 1);
+    EXPECT_EQ(s.m_PalCharas[1].m_Name, "敵\n");
 }
 
 TEST_F(StagePalette, RefreshCarriesACommonChangeThroughTheStagePalette) {
@@ -201,6 +256,19 @@ TEST_F(StagePalette, FullMapPutsTheOverwrittenPlayerInCellZero) {
     cEdChara enemy = Placed(5, 1);
     s.PlaceChara(s.CellIndex(2, 1), enemy);
     EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{0, 0}}));
+
+    // the player in cell 0 itself: it cannot go to cell 0, so it takes the
+    // next cell of the map and survives the placement
+    cEdChara other = Placed(7, 1);
+    s.PlaceChara(s.CellIndex(0, 0), other);
+    EXPECT_EQ(s.m_Charas[s.CellIndex(0, 0)].m_Graphic, 7);
+    EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{1, 0}}));
+    // at the end of a row the next cell is the first of the next row
+    s.SetSize(1, 2, 0, 0);
+    s.m_Charas[s.CellIndex(0, 0)] = Placed(4, 0);
+    s.m_Charas[s.CellIndex(0, 1)] = Placed(9, 1);
+    s.PlaceChara(s.CellIndex(0, 0), other);
+    EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{0, 1}}));
 }
 
 TEST_F(StagePalette, KeepOnePlayerLeavesTheLastInRowOrder) {
