@@ -618,6 +618,30 @@ TEST_F(FlowRecords, ShotKindsWithoutAShotGetADefaultOne) {
     EXPECT_FALSE(other.m_spShot);
 }
 
+TEST_F(FlowRecords, MoveKindsWithoutAMoveGetADefaultOne) {
+    struct Case {
+        int set, kind;
+        bool move;
+    } cases[] = {
+        {0, kCmdMoveFirst, true}, {0, 5, true},  {0, kCmdMoveLast, true}, {0, kCmdWarp, true},
+        {1, kCmdWarp - kCmd2Offset, true},        // the warp of item effects
+        {0, 1, false},  {0, kCmdShot, false}, {0, kCmdTarget, false}, {1, kCmdMoveFirst, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "set " << c.set << " kind " << c.kind);
+        cEdCommand cmd;
+        ASSERT_TRUE(ReadBytes(cmd, Command(248, {{1, {double(c.set)}}, {2, {double(c.kind)}}}, "", "", "", {}, {}),
+                              248));
+        ASSERT_EQ(c.move, static_cast<bool>(cmd.m_spMove));
+        if (!c.move) continue;
+        cEdMove def;
+        EXPECT_TRUE(*cmd.m_spMove == def);
+        EXPECT_EQ(Command(248, {{1, {double(c.set)}}, {2, {double(c.kind)}}}, "", Record(MoveLayout(), 248), "", {}, {}),
+                  WrittenBytes(cmd));
+        EXPECT_FALSE(m_Wnd.TakeCloseRequest());
+    }
+}
+
 TEST_F(FlowRecords, SwordTakesTheTimeOfItsSwordType) {
     struct Case {
         int type, wantType, wantTime;

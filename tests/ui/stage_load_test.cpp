@@ -166,6 +166,40 @@ TEST_F(StageLoad, KeysAndClicksMadeDuringTheLoadNeverReachAWindow) {
     DestroyWindow(wnd);
 }
 
+TEST_F(StageLoad, BrokenFileThatCannotBeReplacedIsKeptAndSaid) {
+    // The broken file is held open by another program: its copy cannot take
+    // its place. Both stay as they are, and the user is told.
+    const std::string cut = m_Whole.substr(0, m_Whole.size() - 100);
+    ASSERT_TRUE(PutDataFile(kPath, cut));
+    ASSERT_TRUE(PutDataFile(kBackup, m_Whole));
+    FILE* held = fopen(kPath, "rb");
+    ASSERT_NE(nullptr, held);
+    BoxCatcher boxes;
+    EXPECT_EQ(RecoverStage(kPath), 1);
+    fclose(held);
+    auto caught = boxes.Take();
+    ASSERT_EQ(caught.size(), 1u);
+    EXPECT_EQ(caught[0].caption, "エラー");
+    EXPECT_NE(caught[0].text.find("復旧できませんでした"), std::string::npos);
+    EXPECT_EQ(GetDataFile(kPath), cut);
+    EXPECT_EQ(GetDataFile(kBackup), m_Whole);
+}
+
+TEST_F(StageLoad, FailedSaveKeepsItsCopyInTheWorkFolder) {
+    ASSERT_TRUE(PutDataFile(kPath, m_Whole));
+    // the file cannot be replaced while it is held open
+    FILE* held = fopen(kPath, "rb");
+    ASSERT_NE(nullptr, held);
+    g_Stage.m_Name = "新しい";
+    EXPECT_EQ(SaveStageFile(g_Stage, kPath), 0);
+    fclose(held);
+    EXPECT_EQ(GetDataFile(kPath), m_Whole);
+    EXPECT_EQ(GetDataFile(kBackup), m_Whole) << "the copy of the old file stays in data\\work\\";
+    // the next save that succeeds removes it
+    EXPECT_EQ(SaveStageFile(g_Stage, kPath), 1);
+    EXPECT_FALSE(PathExists(kBackup));
+}
+
 TEST_F(StageLoad, LatestCopyAndCopyTarget) {
     // the newest numbered copy is the one read
     const char* base = "data\\stg4\\tmpl.stg4_248";
