@@ -402,6 +402,20 @@ void cEdChara::ClearCell() {
     m_Graphic = 0;
 }
 
+void cEdChara::Turn() {
+    m_FaceRight = m_FaceRight ? 0 : 1;
+}
+
+void cEdBlock::ClearCell() {
+    SetDefault();
+    m_Graphic = 0;
+}
+
+void cEdItem::ClearCell() {
+    SetDefault();
+    m_Graphic = 0;
+}
+
 void cEdChara::Declare(uint32_t version) {
     ResetDeclare();
     AddByte(&m_InheritKind);

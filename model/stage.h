@@ -152,6 +152,9 @@ public:
     void ReadPalette(cRecFile* f);
     void WritePalette(cRecFile* f);
     void ValidatePalettes();
+    // Unlinks (kind 0, index 0) every stage palette entry whose link points
+    // past the end of the palette it names.
+    void CheckPaletteLinks();
     void RefreshInheritBlock();
     void RefreshInheritChara();
     void RefreshInheritItem();

@@ -112,6 +112,29 @@ void cEdStage::ValidatePalettes() {
     for (auto& e : m_PalItems) e.Validate();
 }
 
+namespace {
+
+template <class T>
+void CheckLinks(cVector<T>& palette) {
+    for (auto& e : palette) {
+        const bool linked = e.m_InheritKind == 1 || e.m_InheritKind == 2;
+        // kind 2 names this very palette
+        const cVector<T>* source = !linked ? nullptr : e.m_InheritKind == 2 ? &palette : PaletteVector<T>(1);
+        if (linked && (!source || e.m_InheritIndex < 0 || e.m_InheritIndex >= static_cast<int>(source->size()))) {
+            e.m_InheritKind = 0;
+            e.m_InheritIndex = 0;
+        }
+    }
+}
+
+}  // namespace
+
+void cEdStage::CheckPaletteLinks() {
+    CheckLinks(m_PalBlocks);
+    CheckLinks(m_PalCharas);
+    CheckLinks(m_PalItems);
+}
+
 void cEdStage::RefreshInheritBlock() {
     RefreshFromCommon(m_PalBlocks, m_Blocks);
 }

@@ -271,6 +271,53 @@ TEST_F(StagePalette, FullMapPutsTheOverwrittenPlayerInCellZero) {
     EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{0, 1}}));
 }
 
+TEST_F(StagePalette, CheckPaletteLinksUnlinksEntriesPastTheirPalette) {
+    cEdStage& s = g_Stage;
+    g_CommonPalette.m_Blocks.resize(4);
+    s.m_PalBlocks.resize(5);
+    s.m_PalCharas.resize(3);
+    struct Case {
+        int kind, index;
+        bool kept;
+    } cases[] = {{1, 3, true}, {1, 4, false}, {2, 4, true}, {2, 5, false}, {0, 9, true}, {1, -1, false}};
+    for (size_t i = 0; i < 5 && i < sizeof cases / sizeof cases[0]; ++i) {
+        s.m_PalBlocks[i].m_InheritKind = static_cast<int8_t>(cases[i].kind);
+        s.m_PalBlocks[i].m_InheritIndex = static_cast<int16_t>(cases[i].index);
+        s.m_PalBlocks[i].m_bbInherit.Fill(1);
+    }
+    s.m_PalCharas[2].m_InheritKind = 2;
+    s.m_PalCharas[2].m_InheritIndex = 3;
+    s.CheckPaletteLinks();
+    for (size_t i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(cases[i].kept ? cases[i].kind : 0, s.m_PalBlocks[i].m_InheritKind);
+        EXPECT_EQ(cases[i].kept ? cases[i].index : 0, s.m_PalBlocks[i].m_InheritIndex);
+        EXPECT_EQ(1, s.m_PalBlocks[i].m_bbInherit[0]) << "the flags stay";
+    }
+    EXPECT_EQ(0, s.m_PalCharas[2].m_InheritKind) << "a character palette of three has no entry 3";
+}
+
+TEST_F(StagePalette, ClearCellAndTurn) {
+    cEdBlock block;
+    block.m_Graphic = 9;
+    block.m_Name = "床";
+    block.ClearCell();
+    EXPECT_EQ(0, block.m_Graphic);
+    EXPECT_EQ("", block.m_Name);
+    cEdItem item;
+    item.m_Graphic = 4;
+    item.m_Name = "薬";
+    item.ClearCell();
+    EXPECT_EQ(0, item.m_Graphic);
+    EXPECT_EQ("", item.m_Name);
+    cEdChara chara;
+    ASSERT_EQ(0, chara.m_FaceRight);
+    chara.Turn();
+    EXPECT_EQ(1, chara.m_FaceRight);
+    chara.Turn();
+    EXPECT_EQ(0, chara.m_FaceRight);
+}
+
 TEST_F(StagePalette, KeepOnePlayerLeavesTheLastInRowOrder) {
     cEdStage& s = g_Stage;
     s.SetSize(10, 8, 0, 0);
