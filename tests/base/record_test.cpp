@@ -334,12 +334,12 @@ TEST_F(RecordFiles, SaveLeavesOtherFilesOfTheFolderAlone) {
     // A file that happens to carry the target's name plus ".tmp" is not the
     // save's to overwrite or delete.
     std::filesystem::create_directory("own");
-    ASSERT_TRUE(WriteWholeFile("own\\a.dat.tmp", "mine"));
+    ASSERT_TRUE(WriteWholeFile("own/a.dat.tmp", "mine"));
     cExample r;
     r.m_Int = 5;
     ASSERT_EQ(1, r.Save("own\\a.dat"));
     ASSERT_EQ(1, r.Save("own\\a.dat"));
-    EXPECT_EQ("mine", ReadWholeFile("own\\a.dat.tmp"));
+    EXPECT_EQ("mine", ReadWholeFile("own/a.dat.tmp"));
     EXPECT_EQ((std::vector<std::string>{"a.dat", "a.dat.tmp"}), FolderFiles("own"));
 }
 
