@@ -67,17 +67,31 @@ public:
         return g_Database.GetSwordTime(static_cast<int16_t>(index));
     }
 
+    // The stage palette is the one links of kind 2 go to: while a stage is
+    // read or validated that is its own palette (a stage read into a spare
+    // object is checked against what it holds, not against g_Stage).
     int PaletteSize(ePaletteKind palette, eObjType type) const override {
         const bool common = palette == kPaletteCommon;
         switch (type) {
             case kObjBlock:
-                return static_cast<int>(common ? g_CommonPalette.m_Blocks.size() : g_Stage.m_PalBlocks.size());
+                return common ? Size(&g_CommonPalette.m_Blocks) : StageSize(&g_Stage.m_PalBlocks);
             case kObjChara:
-                return static_cast<int>(common ? g_CommonPalette.m_Charas.size() : g_Stage.m_PalCharas.size());
+                return common ? Size(&g_CommonPalette.m_Charas) : StageSize(&g_Stage.m_PalCharas);
             case kObjItem:
-                return static_cast<int>(common ? g_CommonPalette.m_Items.size() : g_Stage.m_PalItems.size());
+                return common ? Size(&g_CommonPalette.m_Items) : StageSize(&g_Stage.m_PalItems);
         }
         return 0;
+    }
+
+private:
+    template <class T>
+    static int Size(const cVector<T>* v) {
+        return static_cast<int>(v->size());
+    }
+    template <class T>
+    static int StageSize(const cVector<T>* fallback) {
+        const cVector<T>* v = PaletteVector<T>(2);
+        return Size(v ? v : fallback);
     }
 };
 

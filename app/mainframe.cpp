@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/shell.h"
+#include "app/shell_hooks.h"
 #include "app/stage_edit.h"
 #include "app/stage_editor.h"
 #include "app/stage_editor_res.h"
@@ -24,10 +25,8 @@ void cMainFrame::OnCreate(WPARAM, LPARAM) {
     m_bReady = 1;
 }
 
-void cMainFrame::Init(int templateId, cWnd*, cWndRegistry* registry) {
-    m_nTemplateId = static_cast<uint16_t>(templateId);
-    m_hParent = nullptr;
-    m_lpRegistry = registry;
+void cMainFrame::Init(int templateId, cWnd* parent, cWndRegistry* registry) {
+    SetTemplate(templateId, parent, registry);
     m_hInst = g_hInstance;
 }
 
@@ -57,8 +56,14 @@ LRESULT cMainFrame::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                         m_pStageEditor->m_bMinimized = 1;
                         ShowWindow(hwnd, SW_MINIMIZE);
                     }
+                } else if (m_nEditorMode == 1) {
+                    cWorldMapDriver* map = ShownWorldMap();
+                    if (map && map->IsMinimized()) {
+                        map->HideAll();
+                        map->SetMinimized(true);
+                        ShowWindow(hwnd, SW_MINIMIZE);
+                    }
                 }
-                // Mode 1 (the world map editor) has no window of its own yet.
             }
             return 0;
         case WM_WINDOWPOSCHANGING:
@@ -95,7 +100,21 @@ void cMainFrame::RestoreEditors() {
             editor->ShowPalettes();
             editor->m_bMinimized = 0;
         }
+    } else if (m_nEditorMode == 1) {
+        cWorldMapDriver* map = ShownWorldMap();
+        if (map && map->IsMinimized()) {
+            map->ShowAll();
+            map->SetMinimized(false);
+        }
     }
+}
+
+cWorldMapDriver* cMainFrame::ShownWorldMap() {
+    // The world map window the stage editor holds, when it exists and is
+    // created, as its driver handles it.
+    cWnd* map = m_pStageEditor ? m_pStageEditor->m_pWorldMap : nullptr;
+    if (!map || !map->m_hWnd || !map->m_bReady) return nullptr;
+    return WorldMapDriver();
 }
 
 void cMainFrame::OnCopyData(HWND, const COPYDATASTRUCT* data) {

@@ -11,6 +11,7 @@
 #include "app/mainframe.h"
 #include "app/paths_table.h"
 #include "app/project_load.h"
+#include "app/shell_hooks.h"
 #include "app/stage_edit.h"
 #include "app/stage_editor.h"
 #include "base/appwnd.h"
@@ -21,6 +22,7 @@
 #include "base/paths_win32.h"
 #include "base/record.h"
 #include "base/timing.h"
+#include "model/cmd_tables.h"
 #include "model/prjoption.h"
 #include "ui/hook.h"
 #include "ui/propsheet.h"
@@ -36,6 +38,29 @@ int g_GameRunning = 0;
 int g_FocusRestore = 0;
 cStageEditorDlg* g_StageEditor = nullptr;
 HINSTANCE g_hInstance = nullptr;
+
+namespace {
+
+cPropSheet* s_PaletteSheets[kPaletteWindowCount] = {};
+cWorldMapDriver* s_WorldMapDriver = nullptr;
+
+}  // namespace
+
+void SetPaletteSheet(int palette, cPropSheet* sheet) {
+    if (palette >= 0 && palette < kPaletteWindowCount) s_PaletteSheets[palette] = sheet;
+}
+
+cPropSheet* PaletteSheet(int palette) {
+    return palette >= 0 && palette < kPaletteWindowCount ? s_PaletteSheets[palette] : nullptr;
+}
+
+void SetWorldMapDriver(cWorldMapDriver* driver) {
+    s_WorldMapDriver = driver;
+}
+
+cWorldMapDriver* WorldMapDriver() {
+    return s_WorldMapDriver;
+}
 
 namespace {
 
@@ -91,6 +116,7 @@ bool CopyDefaultData(HWND owner) {
 
 bool AppStartup() {
     SetDataVersion(248, 0);
+    InitScrollStatusTable();
     InstallModelHooks();
     if (!CopyDefaultData(g_MainWnd)) return false;
     for (const char* const* d = g_EditorDirs; *d; ++d) CreateDirectoryA(*d, nullptr);
@@ -140,6 +166,7 @@ void AppShutdown() {
     SaveVector(g_GValInfo, g_PathTable[kPathGValInfo].CStr());
     ReleaseSound(&g_MciSound);
     g_BgmManager.Release();
+    ReleaseSoundObjects();
     UnhookKeyboard();
 }
 
@@ -193,8 +220,13 @@ void cApp::OnIdle() {
     // g_StageEditor may have gone with a window the frame step closed.
     editor = g_StageEditor;
     if (!editor) return;
-    // (The definition sheets opened from palette windows come with the
-    // palette windows; their current page is drawn here then.)
+    // The definition sheets open from the palette windows: stage blocks,
+    // characters, items, then the common ones.
+    static const int kSheetOrder[kPaletteWindowCount] = {3, 4, 5, 0, 1, 2};
+    for (int i : kSheetOrder) {
+        cPropSheet* sheet = s_PaletteSheets[i];
+        if (editor->m_pPalette[i] && sheet) sheet->DrawCurPage();
+    }
     if (editor->m_pDatabaseSheet) editor->m_pDatabaseSheet->DrawCurPage();
     editor->DrawAllPalettes();
 }

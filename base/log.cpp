@@ -11,6 +11,19 @@ char g_ReportLogPath[260];
 char g_ErrorLogPath[260];
 sErrorLogState g_ErrorLog = {nullptr, 0, 0};
 
+namespace {
+
+// Holds the log lock for one line.
+class cLogLock {
+public:
+    cLogLock() { LockLogs(); }
+    ~cLogLock() { UnlockLogs(); }
+    cLogLock(const cLogLock&) = delete;
+    cLogLock& operator=(const cLogLock&) = delete;
+};
+
+}  // namespace
+
 static void CopyPath(char (&dst)[260], const char* src) {
     if (!src) src = "";
     size_t n = strlen(src);
@@ -20,6 +33,7 @@ static void CopyPath(char (&dst)[260], const char* src) {
 }
 
 int CreateReportLog(const char* path) {
+    cLogLock lock;
     FILE* f = OpenFile(path, "wt");
     if (!f) return 0;
     CopyPath(g_ReportLogPath, path);
@@ -34,6 +48,7 @@ static FILE* OpenReportLog() {
 }
 
 int ReportLog(const char* fmt, ...) {
+    cLogLock lock;
     FILE* f = OpenReportLog();
     if (!f) return 0;
     char buf[kFormatBufSize];
@@ -48,6 +63,7 @@ int ReportLog(const char* fmt, ...) {
 }
 
 int ReportLogE(const char* fmt, ...) {
+    cLogLock lock;
     FILE* f = OpenReportLog();
     if (!f) return 0;
     char buf[kLogLineBufSize];
@@ -63,6 +79,7 @@ int ReportLogE(const char* fmt, ...) {
 }
 
 void SetErrorLog(int enabled, const char* path) {
+    cLogLock lock;
     g_ErrorLog.enabled = enabled;
     CopyPath(g_ErrorLogPath, path);
 }
@@ -72,6 +89,7 @@ bool IsErrorLogOn() {
 }
 
 static void WriteErrorLine(const char* text) {
+    cLogLock lock;
     FILE* f;
     if (g_ErrorLog.writtenOnce) {
         f = OpenFile(g_ErrorLogPath, "rt+");

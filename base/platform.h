@@ -31,6 +31,13 @@ bool CreateFolder(const char* path);
 // True when a file or folder of that name exists.
 bool PathExists(const char* path);
 
+// The lock of the log files, taken around each line so that the lines of
+// several threads (UI, worker, MIDI callbacks) never overwrite each other. It
+// may be taken again by the thread that holds it. On Windows a thread ended
+// by force while it holds the lock does not keep it from the others.
+void LockLogs();
+void UnlockLogs();
+
 // Milliseconds of the system's multimedia clock (wraps after 49.7 days).
 #include <cstdint>
 uint32_t MilliClock();

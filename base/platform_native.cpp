@@ -2,7 +2,10 @@
 // window is a counter the tests can read.
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <chrono>
+#include <filesystem>
+#include <mutex>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -30,7 +33,17 @@ static std::string HostPath(const char* path) {
 }
 
 bool ReplaceFileWith(const char* tmp, const char* target) {
-    return rename(HostPath(tmp).c_str(), HostPath(target).c_str()) == 0;
+    const std::string from = HostPath(tmp);
+    const std::string to = HostPath(target);
+    if (rename(from.c_str(), to.c_str()) == 0) return true;
+    if (errno != EXDEV) return false;
+    // Another file system: the move copies, and the source goes only once the
+    // copy is complete.
+    std::error_code ec;
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec) return false;
+    remove(from.c_str());
+    return true;
 }
 
 FILE* OpenFile(const char* path, const char* mode) {
@@ -51,6 +64,19 @@ bool CreateFolder(const char* path) {
 bool PathExists(const char* path) {
     struct stat st;
     return stat(HostPath(path).c_str(), &st) == 0;
+}
+
+static std::recursive_mutex& LogMutex() {
+    static std::recursive_mutex m;
+    return m;
+}
+
+void LockLogs() {
+    LogMutex().lock();
+}
+
+void UnlockLogs() {
+    LogMutex().unlock();
 }
 
 uint32_t MilliClock() {

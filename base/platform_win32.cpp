@@ -19,7 +19,28 @@ int LocaleCompare(const char* a, const char* b) {
 }
 
 bool ReplaceFileWith(const char* tmp, const char* target) {
-    return MoveFileExA(tmp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // The two may lie on different drives (a folder of the project mapped
+    // elsewhere): the move then copies.
+    return MoveFileExA(tmp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+namespace {
+
+// A kernel mutex rather than a critical section: when its owner is ended by
+// force, the next waiter gets it (abandoned) instead of waiting forever.
+HANDLE LogMutex() {
+    static const HANDLE mutex = CreateMutexA(nullptr, FALSE, nullptr);
+    return mutex;
+}
+
+}  // namespace
+
+void LockLogs() {
+    if (HANDLE m = LogMutex()) WaitForSingleObject(m, INFINITE);
+}
+
+void UnlockLogs() {
+    if (HANDLE m = LogMutex()) ReleaseMutex(m);
 }
 
 FILE* OpenFile(const char* path, const char* mode) {

@@ -31,8 +31,30 @@ cRecFile* cRecFile::OpenFileRead(const char* path) {
     return f;
 }
 
+namespace {
+
+// A name for the temporary file of a write: in the target's folder (so that
+// it replaces the target in one move), short (a target near the path limit
+// still gets one) and not the name of any file there.
+std::string FreeTempPath(const char* target) {
+    const char* slash = strrchr(target, '\\');
+    const std::string folder(target, slash ? static_cast<size_t>(slash - target + 1) : 0);
+    static uint32_t s_Next = 0;
+    const uint32_t seed = MilliClock();
+    char name[16];
+    for (int tries = 0; tries < 4096; ++tries) {
+        snprintf(name, sizeof name, "~%04X", static_cast<unsigned>((seed + s_Next++) & 0xFFFF));
+        const std::string tmp = folder + name;
+        if (!PathExists(tmp.c_str())) return tmp;
+    }
+    return std::string();
+}
+
+}  // namespace
+
 cRecFile* cRecFile::OpenFileWrite(const char* path) {
-    std::string tmp = std::string(path) + ".tmp";
+    const std::string tmp = FreeTempPath(path);
+    if (tmp.empty()) return nullptr;
     FILE* fp = OpenFile(tmp.c_str(), "wb");
     if (!fp) return nullptr;
     cRecFile* f = new cRecFile;
@@ -61,6 +83,11 @@ cRecFile* cRecFile::OpenMemoryWrite() {
 void cRecFile::Fail(const char* why) {
     if (!m_Failed && why) ReportLog("record file: %s", why);
     m_Failed = true;
+}
+
+bool cRecFile::StopAsked() {
+    if (!m_Failed && m_StopCheck && m_StopCheck(m_StopArg)) Fail("the load was stopped");
+    return m_Failed;
 }
 
 // Makes at least n bytes available in the read buffer (n <= buffer size).

@@ -47,6 +47,16 @@ public:
 
     // Marks the file failed and notes why in the report log.
     void Fail(const char* why);
+    // A reader that may be asked to give up (the worker thread's load): the
+    // check is made between records, and when it answers true the file fails
+    // ("the load was stopped"). Null removes it.
+    typedef bool (*StopCheck)(const void* arg);
+    void SetStopCheck(StopCheck check, const void* arg) {
+        m_StopCheck = check;
+        m_StopArg = arg;
+    }
+    // True (and the file failed) when the file failed or a stop was asked.
+    bool StopAsked();
     bool Failed() const { return m_Failed; }
     bool IsWriting() const { return m_Writing; }
     // The bytes written to a memory file.
@@ -71,6 +81,8 @@ private:
     std::string m_Buf;       // file read buffer
     size_t m_BufPos = 0;
     size_t m_BufLen = 0;
+    StopCheck m_StopCheck = nullptr;
+    const void* m_StopArg = nullptr;
     // writing
     std::string m_Mem;       // memory destination
     bool m_ToMemory = false;

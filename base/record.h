@@ -147,7 +147,7 @@ void cSerialRecord::ReadVector(cVector<T>& v, cRecFile* f) {
     v.clear();
     // Grown as elements are read, so a count that the file does not back up
     // never allocates more than the elements really present.
-    for (int32_t i = 0; i < count && !f->Failed(); ++i) {
+    for (int32_t i = 0; i < count && !f->StopAsked(); ++i) {
         v.emplace_back();
         v.back().Read(f);
     }
@@ -166,8 +166,8 @@ void cVector<T>::Read(cRecFile* f) {
     const size_t n = static_cast<size_t>(count);
     if (this->size() > n) this->resize(n);
     const size_t kept = this->size();
-    for (size_t i = 0; i < kept && !f->Failed(); ++i) this->data()[i].Read(f);
-    for (size_t i = kept; i < n && !f->Failed(); ++i) {
+    for (size_t i = 0; i < kept && !f->StopAsked(); ++i) this->data()[i].Read(f);
+    for (size_t i = kept; i < n && !f->StopAsked(); ++i) {
         this->emplace_back();
         this->back().Read(f);
     }

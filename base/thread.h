@@ -2,9 +2,11 @@
 // the new thread and shares its data with the program without locks.
 //
 // Stopping asks the routine to end (StopRequested, and WM_QUIT for a routine
-// that reads its message queue) and then waits until it has: a routine is
-// never ended by force in the middle of its work, so the files and locks it
-// holds are released by it.
+// that reads its message queue) and waits about 200 ms for it; a routine that
+// is still running then is ended by force. Routines that work for long check
+// StopRequested often (the stage reader does between any two records), so
+// they end on their own well within the bound. The host build has no forced
+// end: it waits for the routine.
 #pragma once
 
 #include <atomic>
@@ -31,8 +33,9 @@ public:
     // True when there is no thread or it runs now (it was not suspended, or
     // resuming it let it run).
     bool Resume();
-    // Asks the thread to end, waits until it has, and forgets it. Nothing
-    // when there is no thread. Logs "Exit A" to "Exit E" to the error log.
+    // Asks the thread to end, waits until it has (ending it by force after
+    // about 200 ms), and forgets it. Nothing when there is no thread. Logs
+    // "Exit A" to "Exit E" to the error log.
     void Stop();
     // Set from Stop on: a routine that works for long checks it between its
     // steps and returns.

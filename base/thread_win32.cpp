@@ -7,8 +7,10 @@
 
 namespace {
 
-// Polls before a thread that cannot be resumed is given up (not ended).
-const int kAbandonPolls = 200;
+// Polls (of about 1 ms) before a thread that has not ended is ended by
+// force, and before the wait for that to take effect is given up.
+const int kForcePolls = 200;
+const int kGiveUpPolls = 2000;
 
 }  // namespace
 
@@ -48,27 +50,27 @@ void cThread::Stop() {
     m_StopFlag = 1;
     // Every resume takes one suspension away; a thread that cannot be resumed
     // at all is not tried forever.
-    bool running = false;
     for (int i = 0; i <= MAXIMUM_SUSPEND_COUNT; ++i) {
         const int previous = ResumeStep();
-        if (previous < 0) break;
-        if (previous <= 1) {
-            running = true;
-            break;
-        }
+        if (previous < 0 || previous <= 1) break;
     }
     ErrorLogF("Exit A");
     PostThreadMessageA(m_ThreadId, WM_QUIT, 0, 0);
     ErrorLogF("Exit B");
     ErrorLogF("Exit C");
-    // A routine that makes its message queue late still gets WM_QUIT.
+    // A routine that makes its message queue late still gets WM_QUIT; one
+    // that neither reads its queue nor looks at the stop flag is given about
+    // 200 ms and then ended by force, so the caller never waits longer.
     for (int polls = 0; WaitForSingleObject(thread, 0) == WAIT_TIMEOUT; ++polls) {
-        if (!running && polls >= kAbandonPolls) {
-            ErrorLogF("Exit : thread cannot be resumed");
-            break;
-        }
         Sleep(1);
         PostThreadMessageA(m_ThreadId, WM_QUIT, 0, 0);
+        if (polls >= kForcePolls) {
+            TerminateThread(thread, 0);
+            if (polls >= kGiveUpPolls) {
+                ErrorLogF("Exit : thread does not end");
+                break;
+            }
+        }
     }
     ErrorLogF("Exit D");
     CloseHandle(thread);

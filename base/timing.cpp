@@ -76,3 +76,5 @@ bool WaitFrame(uint32_t fps) {
     g_Limiter.nextFrame = now + 1000 / fps;
     return true;
 }
+
+void ReleaseSoundObjects() {}

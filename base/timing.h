@@ -21,3 +21,7 @@ uint32_t StartTime();
 // starts the counter and the limiter afresh.
 typedef uint32_t (*FrameClock)();
 void SetFrameClock(FrameClock clock);
+
+// Shutdown's release of the sound-effect buffer objects. None exist in this
+// program, so there is nothing to release.
+void ReleaseSoundObjects();

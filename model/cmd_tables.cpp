@@ -206,10 +206,15 @@ const cStateEntry g_StateFlag[kStateFlagCount] = {
     {"オートスクロールとシンクロ", 0, 1, kOffOn, 0},
 };
 
-const cStateEntry g_ScrollStatus[kScrollStatusCount] = {
+cStateEntry g_ScrollStatus[kScrollStatusCount] = {
     {"横スクロール", 0, 1, kScrollMode, 0},
     {"縦スクロール", 0, 1, kScrollMode, 0},
 };
+
+void InitScrollStatusTable() {
+    g_ScrollStatus[0] = cStateEntry("横スクロール", 0, 1, kScrollMode, 0);
+    g_ScrollStatus[1] = cStateEntry("縦スクロール", 0, 1, kScrollMode, 0);
+}
 
 // ---------------------------------------------------------------------------
 // Moves and shots

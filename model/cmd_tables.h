@@ -159,7 +159,10 @@ const int kScrollStatusCount = 2;
 extern const cStatusEntry g_CharaStatus[kCharaStatusCount];
 extern const cStatusEntry g_SystemValue[kSystemValueCount];
 extern const cStateEntry g_StateFlag[kStateFlagCount];
-extern const cStateEntry g_ScrollStatus[kScrollStatusCount];
+// Built at start-up by InitScrollStatusTable (and already when the program is
+// loaded, so that it is never empty).
+extern cStateEntry g_ScrollStatus[kScrollStatusCount];
+void InitScrollStatusTable();
 
 // Entries that later versions inserted: older files store the indexes of the
 // entries behind them one lower. In today's numbering, version 168 inserted

@@ -237,6 +237,10 @@ void cEdCommand::Validate() {
     }
 
     if (m_nCmdSet == 0 && kind >= kCmdShot && kind <= kCmdSummonItem && !m_spShot) NewShared(m_spShot);
+    // The move kinds and the warp keep their arguments in the move record,
+    // which their pages and summaries read.
+    const bool moveKind = (m_nCmdSet == 0 && kind >= kCmdMoveFirst && kind <= kCmdMoveLast) || kind == kCmdWarp;
+    if (moveKind && !m_spMove) NewShared(m_spMove);
 
     if (m_nCmdSet == 0 && kind == kCmdSword) {
         if (OutsideTable(m_spShot->m_nMoveType, kTableSwordType)) m_spShot->m_nMoveType = 0;

@@ -136,7 +136,7 @@ void RaiseShotGraphic(T& rec) {
     }
 }
 
-// A flag vector of a file takes the record's number of flags.
+// Gives a flag vector the record's number of flags.
 void FitFlags(cVector<int8_t>& flags, int count) {
     flags.resize(static_cast<size_t>(count), 0);
 }
@@ -255,8 +255,7 @@ void cEdBlock::Read(cRecFile* f) {
     cSerialRecord::Read(f);
     ReadShort(f, &m_CellX);
     ReadShort(f, &m_CellY);
-    m_bbInherit.ReadRaw(f);
-    FitFlags(m_bbInherit, kBlockInheritCount);
+    m_bbInherit.ReadRaw(f);  // as long as the file has it
     ReadVector(m_AppearConds, f);
     RaiseShotGraphic(*this);
     ApplyInherit();
@@ -403,6 +402,20 @@ void cEdChara::ClearCell() {
     m_Graphic = 0;
 }
 
+void cEdChara::Turn() {
+    m_FaceRight = m_FaceRight ? 0 : 1;
+}
+
+void cEdBlock::ClearCell() {
+    SetDefault();
+    m_Graphic = 0;
+}
+
+void cEdItem::ClearCell() {
+    SetDefault();
+    m_Graphic = 0;
+}
+
 void cEdChara::Declare(uint32_t version) {
     ResetDeclare();
     AddByte(&m_InheritKind);
@@ -465,8 +478,7 @@ void cEdChara::Read(cRecFile* f) {
     ReadShort(f, &m_CellX);
     ReadShort(f, &m_CellY);
     f->ReadBytes(&m_HeldItemNo, sizeof m_HeldItemNo);
-    m_bbInherit.ReadRaw(f);
-    FitFlags(m_bbInherit, kCharaInheritCount);
+    m_bbInherit.ReadRaw(f);  // as long as the file has it
     ReadVector(m_AppearConds, f);
     ReadVector(m_Flows, f);
     if (g_FileVersion < 248) {
@@ -601,8 +613,7 @@ void cEdItem::Read(cRecFile* f) {
     cSerialRecord::Read(f);
     ReadShort(f, &m_CellX);
     ReadShort(f, &m_CellY);
-    m_bbInherit.ReadRaw(f);
-    FitFlags(m_bbInherit, kItemInheritCount);
+    m_bbInherit.ReadRaw(f);  // as long as the file has it
     ReadVector(m_AppearConds, f);
     ReadVector(m_Effects, f);
     RaiseShotGraphic(*this);

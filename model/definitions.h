@@ -29,6 +29,8 @@ public:
     cEdBlock();
 
     void SetDefault();
+    // An empty cell: the defaults with graphic 0.
+    void ClearCell();
     void Declare(uint32_t version) override;
     void Read(cRecFile* f) override;
     void Write(cRecFile* f) override;
@@ -83,6 +85,8 @@ public:
     void ApplyInherit();
     // An empty cell: the defaults with graphic 0.
     void ClearCell();
+    // Turns the character the other way ("右向き" toggled).
+    void Turn();
 
     bool operator==(const cEdChara& o) const;
     bool operator!=(const cEdChara& o) const { return !(*this == o); }
@@ -153,6 +157,8 @@ public:
     cEdItem();
 
     void SetDefault();
+    // An empty cell: the defaults with graphic 0.
+    void ClearCell();
     void Declare(uint32_t version) override;
     void Read(cRecFile* f) override;
     void Write(cRecFile* f) override;

@@ -131,7 +131,9 @@ void cEdKeyCond::Declare(uint32_t) {
 void cEdKeyCond::Read(cRecFile* f) {
     cSerialRecord::Read(f);
     m_bbKeys.ReadRaw(f);
-    m_bbKeys.resize(static_cast<size_t>(kKeyStateCount), 0);
+    // A short vector is padded so the editors can index every key state; a
+    // longer one keeps what the file holds.
+    if (m_bbKeys.size() < static_cast<size_t>(kKeyStateCount)) m_bbKeys.resize(static_cast<size_t>(kKeyStateCount), 0);
     Validate();
 }
 

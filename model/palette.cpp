@@ -47,10 +47,6 @@ void ResetEntries(cVector<T>& v) {
 template <class T>
 void ValidateAll(cVector<T>& v) {
     for (auto& e : v) {
-        // A cell means nothing in a palette: a copy of a placed object keeps
-        // no position of its own.
-        e.m_CellX = 0;
-        e.m_CellY = 0;
         e.Validate();
         e.ValidateRefs();
     }

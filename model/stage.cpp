@@ -256,11 +256,12 @@ void cEdStage::RegisterPalette() {
 void cEdStage::TakeFrom(cEdStage& src) {
     // The big vectors change hands by swapping, so nothing is copied twice
     // and a registered palette stays registered (its vectors keep their
-    // identity). The working members of this stage stay.
+    // identity). The working members of this stage stay; the wheel
+    // direction is the one src ends with (a spare that was read starts with
+    // the value of the stage it replaces, see LoadStageFile).
     const cThread* stop = m_pReadStop;
     const cString loadPath = m_LoadPath;
     const int32_t loadOk = m_LoadOk;
-    const int32_t wheel = m_WheelDir;
     cVector<cEdBlock> blocks, palBlocks;
     cVector<cEdChara> charas, palCharas;
     cVector<cEdItem> items, palItems;
@@ -286,7 +287,6 @@ void cEdStage::TakeFrom(cEdStage& src) {
     m_pReadStop = stop;
     m_LoadPath = loadPath;
     m_LoadOk = loadOk;
-    m_WheelDir = wheel;
 }
 
 void cEdStage::SetHitBoxDefaults() {
@@ -498,28 +498,20 @@ void cEdStage::Validate() {
     ValidateEach(m_Items);
 }
 
-bool cEdStage::StopAsked() const {
-    return m_pReadStop && m_pReadStop->StopRequested();
-}
-
 namespace {
 
 // One layer section: a count, then (cell index, record) pairs in row order.
 // Every index must name a cell of the stage and come after the one before.
 template <class T>
-void ReadLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f, const std::function<bool()>& stop) {
+void ReadLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f) {
     int32_t count;
-    if (!f->ReadCount(&count, 4 + kMinRecordBytes)) return;
+    if (f->StopAsked() || !f->ReadCount(&count, 4 + kMinRecordBytes)) return;
     if (count > stage.m_Width * stage.m_Height) {
         f->Fail("a layer lists more cells than the stage has");
         return;
     }
     int32_t last = -1;
-    for (int32_t n = 0; n < count && !f->Failed(); ++n) {
-        if (stop()) {
-            f->Fail("the load was stopped");
-            return;
-        }
+    for (int32_t n = 0; n < count && !f->StopAsked(); ++n) {
         int32_t index;
         if (!f->ReadInt(&index)) return;
         const int x = index & (stage.m_Pitch - 1);
@@ -567,24 +559,34 @@ void WriteLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f, Before before) 
 
 }  // namespace
 
+namespace {
+
+bool ThreadStopAsked(const void* thread) {
+    return static_cast<const cThread*>(thread)->StopRequested();
+}
+
+}  // namespace
+
 void cEdStage::Read(cRecFile* f) {
     cPaletteScope scope(*this);
-    auto stop = [this]() { return StopAsked(); };
+    // A stop asked of the reading thread is seen between any two records of
+    // the file, the settings and palettes as much as the cells.
+    if (m_pReadStop) f->SetStopCheck(ThreadStopAsked, m_pReadStop);
     const uint32_t version = g_FileVersion;
     if (version > g_DataVersion) f->Fail("the file comes from a newer version");
-    if (!f->Failed()) cSerialRecord::Read(f);
+    if (!f->StopAsked()) cSerialRecord::Read(f);
     if (!f->Failed() && (m_Width < kStageMinSide || m_Width > kStageMaxSide || m_Height < kStageMinSide ||
                          m_Height > kStageMaxSide)) {
         f->Fail("the stage size is outside the limits");
     }
-    if (!f->Failed()) m_RankingItems.ReadRaw(f);
+    if (!f->StopAsked()) m_RankingItems.ReadRaw(f);
     for (auto& rule : m_Vanish) {
-        if (!f->Failed()) rule.Read(f);
+        if (!f->StopAsked()) rule.Read(f);
     }
-    if (!f->Failed()) ReadVector(m_PalBlocks, f);
-    if (!f->Failed()) ReadVector(m_PalCharas, f);
-    if (!f->Failed()) ReadVector(m_PalItems, f);
-    if (!f->Failed()) {
+    if (!f->StopAsked()) ReadVector(m_PalBlocks, f);
+    if (!f->StopAsked()) ReadVector(m_PalCharas, f);
+    if (!f->StopAsked()) ReadVector(m_PalItems, f);
+    if (!f->StopAsked()) {
         if (!m_PalBlocks.empty()) m_PalBlocks[0].SetDefault();
         if (!m_PalCharas.empty()) m_PalCharas[0].SetDefault();
         if (!m_PalItems.empty()) m_PalItems[0].SetDefault();
@@ -592,14 +594,14 @@ void cEdStage::Read(cRecFile* f) {
         m_Charas.clear();
         m_Items.clear();
         SetSize(m_Width, m_Height, 0, 0);
-        ReadLayer(*this, m_Blocks, f, stop);
-        ReadLayer(*this, m_Charas, f, stop);
-        ReadLayer(*this, m_Items, f, stop);
+        ReadLayer(*this, m_Blocks, f);
+        ReadLayer(*this, m_Charas, f);
+        ReadLayer(*this, m_Items, f);
     }
-    if (!f->Failed() && stop()) f->Fail("the load was stopped");
-    if (!f->Failed()) ReadVector(m_BackLayers, f);
-    if (!f->Failed()) ReadVector(m_Vars, f);
-    if (!f->Failed() && version >= kStageTrailerVersion) f->ReadInt(&g_ScratchInt);
+    if (!f->StopAsked()) ReadVector(m_BackLayers, f);
+    if (!f->StopAsked()) ReadVector(m_Vars, f);
+    if (!f->StopAsked() && version >= kStageTrailerVersion) f->ReadInt(&g_ScratchInt);
+    if (m_pReadStop) f->SetStopCheck(nullptr, nullptr);
     if (f->Failed()) {
         // what was read is not a stage; the caller discards it
         SetDefault();

@@ -148,11 +148,17 @@ public:
 
     // Stage palette file ("*.plt4"): after the version word, the three
     // vectors. Reading refreshes the objects linked to the stage palette.
-    int LoadPalette(const char* path);
+    // A file that does not open or is damaged changes nothing (0). With
+    // removeCR, carriage returns are taken out of the strings read. Each kind
+    // keeps at least its entry 0.
+    int LoadPalette(const char* path, bool removeCR = false);
     int SavePalette(const char* path);
     void ReadPalette(cRecFile* f);
     void WritePalette(cRecFile* f);
     void ValidatePalettes();
+    // Unlinks (kind 0, index 0) every stage palette entry whose link points
+    // past the end of the palette it names.
+    void CheckPaletteLinks();
     void RefreshInheritBlock();
     void RefreshInheritChara();
     void RefreshInheritItem();
@@ -245,7 +251,8 @@ public:
     const cThread* m_pReadStop = nullptr;
 
 private:
-    bool StopAsked() const;
+    int NextMapCell(int index) const;
+    void ReadPaletteVectors(cRecFile* f);
     void ApplyFixups();
     void SetHitBoxDefaults();
 };
@@ -265,6 +272,9 @@ int LoadStageFile(cEdStage& dst, const char* path, const cThread* stop = nullptr
 // Reads a stage file into a stage of its own (a spare, not one in use): the
 // same checks, without the hand-over. On 0 the stage is a default stage.
 int ReadStageFile(cEdStage& spare, const char* path, const cThread* stop = nullptr, cString* why = nullptr);
+// Gives a spare stage, before a file is read into it, what the stage it will
+// replace carries over (the values that files do not store).
+void PrepareSpareStage(cEdStage& spare, const cEdStage& dst);
 // Writes the stage; the old file is kept in "data\work\" until the new one is
 // complete. 1 written.
 int SaveStageFile(cEdStage& stage, const char* path);
@@ -273,7 +283,7 @@ int SaveStageFile(cEdStage& stage, const char* path);
 enum eStageRecovery {
     kRecoverNone,         // nothing to do: no file, an old version or complete
     kRecoverRestored,     // broken; replaced by its copy from "data\work\"
-    kRecoverNoBackup,     // broken and no copy: the file is left as it is
+    kRecoverNoBackup,     // broken and no complete copy: the file is left as it is
     kRecoverFailed,       // broken; the copy could not take its place
 };
 // The copy of a stage file that a save keeps: "data\work\" + its file name.

@@ -35,10 +35,17 @@ int ReadStageFile(cEdStage& spare, const char* path, const cThread* stop, cStrin
     return 1;
 }
 
+void PrepareSpareStage(cEdStage& spare, const cEdStage& dst) {
+    // Not stored in files: a file of a version that knew the option keeps the
+    // value in use, an older one resets it while it is read.
+    spare.m_WheelDir = dst.m_WheelDir;
+}
+
 int LoadStageFile(cEdStage& dst, const char* path, const cThread* stop, cString* why) {
     // A damaged file must not leave half a stage behind: it is read into a
     // spare stage, which replaces dst only when complete.
     std::unique_ptr<cEdStage> spare(new cEdStage);
+    PrepareSpareStage(*spare, dst);
     if (!ReadStageFile(*spare, path, stop, why)) return 0;
     dst.TakeFrom(*spare);
     return 1;
@@ -119,6 +126,15 @@ eStageRecovery RecoverStageFile(const char* path) {
     const cString backup = StageBackupPath(path);
     if (!PathExists(backup.c_str())) {
         ReportLog("stage %s is broken and has no copy in %s", path, g_StageWorkFolder.c_str());
+        return kRecoverNoBackup;
+    }
+    // A copy whose own write was cut short would only replace one broken
+    // file by another: it counts as no copy.
+    int32_t backupVersion = 0;
+    int32_t backupLast = 0;
+    if (!ReadEnds(backup.c_str(), &backupVersion, &backupLast) ||
+        (static_cast<uint32_t>(backupVersion) >= kStageCheckedVersion && backupLast != kStageTrailer)) {
+        ReportLog("stage %s is broken and its copy in %s is not complete", path, g_StageWorkFolder.c_str());
         return kRecoverNoBackup;
     }
     // The copy takes the broken file's place in one step; until then the

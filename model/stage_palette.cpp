@@ -27,18 +27,35 @@ bool IsPlayerCell(const cEdChara& c) {
 
 }  // namespace
 
+// The first cell of the map in row order after index (then from the start),
+// other than index; -1 on a map of one cell.
+int cEdStage::NextMapCell(int index) const {
+    const int cells = m_Width * m_Height;
+    const int x = index & (m_Pitch - 1);
+    const int y = index >> m_PitchShift;
+    if (cells < 2) return -1;
+    const int k = (x + y * m_Width + 1) % cells;
+    return CellIndex(k % m_Width, k / m_Width);
+}
+
+namespace {
+
+}  // namespace
+
+void cEdStage::ReadPaletteVectors(cRecFile* f) {
+    // entries linked to the stage palette take what has been read so far
+    cVector<cEdBlock>* blocks = PaletteVector<cEdBlock>(2);
+    cVector<cEdChara>* charas = PaletteVector<cEdChara>(2);
+    cVector<cEdItem>* items = PaletteVector<cEdItem>(2);
+    RegisterPalette();
+    ReadVector(m_PalBlocks, f);
+    ReadVector(m_PalCharas, f);
+    ReadVector(m_PalItems, f);
+    SetStagePalette(blocks, charas, items);
+}
+
 void cEdStage::ReadPalette(cRecFile* f) {
-    {
-        // entries linked to the stage palette take what has been read so far
-        cVector<cEdBlock>* blocks = PaletteVector<cEdBlock>(2);
-        cVector<cEdChara>* charas = PaletteVector<cEdChara>(2);
-        cVector<cEdItem>* items = PaletteVector<cEdItem>(2);
-        RegisterPalette();
-        ReadVector(m_PalBlocks, f);
-        ReadVector(m_PalCharas, f);
-        ReadVector(m_PalItems, f);
-        SetStagePalette(blocks, charas, items);
-    }
+    ReadPaletteVectors(f);
     RefreshStageInheritBlock();
     RefreshStageInheritChara();
     RefreshStageInheritItem();
@@ -50,11 +67,35 @@ void cEdStage::WritePalette(cRecFile* f) {
     WriteVector(m_PalItems, f);
 }
 
-int cEdStage::LoadPalette(const char* path) {
+int cEdStage::LoadPalette(const char* path, bool removeCR) {
     cRecFile* f = OpenRead(path);
     if (!f) return 0;
-    ReadPalette(f);
-    CloseFile(f);
+    // A damaged file leaves the palette that was there.
+    cVector<cEdBlock> blocks = m_PalBlocks;
+    cVector<cEdChara> charas = m_PalCharas;
+    cVector<cEdItem> items = m_PalItems;
+    // The placed objects take the new entries only once the whole file was
+    // read.
+    ReadPaletteVectors(f);
+    if (!CloseFile(f)) {
+        m_PalBlocks.swap(blocks);
+        m_PalCharas.swap(charas);
+        m_PalItems.swap(items);
+        return 0;
+    }
+    if (removeCR) {
+        for (auto& e : m_PalBlocks) e.RemoveCR();
+        for (auto& e : m_PalCharas) e.RemoveCR();
+        for (auto& e : m_PalItems) e.RemoveCR();
+    }
+    // Entry 0 is the empty entry that placing and clearing take; a file
+    // without entries of a kind still leaves it.
+    if (m_PalBlocks.empty()) m_PalBlocks.resize(1);
+    if (m_PalCharas.empty()) m_PalCharas.resize(1);
+    if (m_PalItems.empty()) m_PalItems.resize(1);
+    RefreshStageInheritBlock();
+    RefreshStageInheritChara();
+    RefreshStageInheritItem();
     return 1;
 }
 
@@ -69,6 +110,29 @@ void cEdStage::ValidatePalettes() {
     for (auto& e : m_PalBlocks) e.Validate();
     for (auto& e : m_PalCharas) e.Validate();
     for (auto& e : m_PalItems) e.Validate();
+}
+
+namespace {
+
+template <class T>
+void CheckLinks(cVector<T>& palette) {
+    for (auto& e : palette) {
+        const bool linked = e.m_InheritKind == 1 || e.m_InheritKind == 2;
+        // kind 2 names this very palette
+        const cVector<T>* source = !linked ? nullptr : e.m_InheritKind == 2 ? &palette : PaletteVector<T>(1);
+        if (linked && (!source || e.m_InheritIndex < 0 || e.m_InheritIndex >= static_cast<int>(source->size()))) {
+            e.m_InheritKind = 0;
+            e.m_InheritIndex = 0;
+        }
+    }
+}
+
+}  // namespace
+
+void cEdStage::CheckPaletteLinks() {
+    CheckLinks(m_PalBlocks);
+    CheckLinks(m_PalCharas);
+    CheckLinks(m_PalItems);
 }
 
 void cEdStage::RefreshInheritBlock() {
@@ -125,8 +189,14 @@ void cEdStage::PlaceChara(int index, cEdChara& chara) {
                 }
             }
         }
-        const cEdChara old = target;
-        m_Charas[empty < 0 ? 0 : empty] = old;
+        // A full map puts it in cell 0; when the new character goes to cell
+        // 0 itself, the player takes the next cell of the map instead, so
+        // that it is not overwritten below.
+        if (empty < 0) empty = index != 0 ? 0 : NextMapCell(index);
+        if (empty >= 0) {
+            const cEdChara old = target;
+            m_Charas[empty] = old;
+        }
     }
     if (IsPlayerCell(chara)) {
         bool done = false;

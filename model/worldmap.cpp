@@ -184,6 +184,9 @@ void cEdWorldMap::Read(cRecFile* f) {
         f->Fail(problem);
         m_Cells.resize(cellCount, 0);
     }
+    // The palettes of the world map editor start on entry 0 of both lists.
+    if (m_Chips.empty()) m_Chips.resize(1);
+    if (m_Templates.empty()) m_Templates.resize(1);
     // A cell that names no chip becomes the empty chip 0.
     const int32_t chipCount = static_cast<int32_t>(m_Chips.size());
     for (int32_t& cell : m_Cells) {
@@ -202,13 +205,13 @@ void cEdWorldMap::Write(cRecFile* f) {
 }
 
 void cEdWorldMap::Validate() {
+    // Only what lies past the right or bottom edge is pulled in or removed;
+    // negative values stay.
     if (m_Start.x >= m_Width) m_Start.x = m_Width - 1;
     if (m_Start.y >= m_Height) m_Start.y = m_Height - 1;
-    if (m_Start.x < 0) m_Start.x = 0;
-    if (m_Start.y < 0) m_Start.y = 0;
     for (int i = static_cast<int>(m_Events.size()) - 1; i >= 0; --i) {
         const cEdWorldEvent& e = m_Events[i];
-        if (e.m_X < 0 || e.m_X >= m_Width || e.m_Y < 0 || e.m_Y >= m_Height) m_Events.EraseAt(i);
+        if (e.m_X >= m_Width || e.m_Y >= m_Height) m_Events.EraseAt(i);
     }
 }
 

@@ -69,6 +69,11 @@ int cCtrlScroll::Scroll(int delta) {
     return GetPos();
 }
 
+bool cCtrlScroll::ScrollBy(int delta) {
+    const int before = GetPos();
+    return Scroll(delta) != before;
+}
+
 void cCtrlScroll::SetRange(int min, int max) {
     m_nMin = min;
     m_nMax = max;

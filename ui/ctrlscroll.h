@@ -22,6 +22,8 @@ public:
     void Attach(cDlg* owner, const cCtrlScrollParam& param);
     // Moves the position by delta (clamped by the system); the new position.
     int Scroll(int delta);
+    // The same; true when the position changed (not at an end already).
+    bool ScrollBy(int delta);
     int GetPos();
     void SetPos(int pos, int redraw);
     void SetRange(int min, int max);

@@ -6,6 +6,7 @@
 
 #include "base/log.h"
 #include "base/msgbox.h"
+#include "base/paths.h"
 #include "base/paths_win32.h"
 #include "model/stage.h"
 
@@ -38,7 +39,12 @@ unsigned THREAD_CALL LoadStageWorker(void* arg) {
     return static_cast<unsigned>(ok);
 }
 
-int LoadStageThreaded(const char* path) {
+int LoadStageThreaded(const char* path, bool latest, cEdStage* copyTo) {
+    cString found;
+    if (latest) {
+        if (!FindLatestCopy(&found, cString(path), "stg4")) return 0;
+        path = found.c_str();
+    }
     g_Stage.m_LoadPath.Format("%s", path);
     MakeRelativePath(&g_Stage.m_LoadPath);
     RecoverStage(g_Stage.m_LoadPath.c_str());
@@ -46,6 +52,7 @@ int LoadStageThreaded(const char* path) {
     // The worker reads into a stage of its own; g_Stage changes only when the
     // whole file was read.
     std::unique_ptr<cEdStage> spare(new cEdStage);
+    PrepareSpareStage(*spare, g_Stage);
     g_WorkerThread.Start(LoadStageWorker, spare.get());
     HANDLE worker = static_cast<HANDLE>(g_WorkerThread.m_hThread);
     // No message reaches a window while the worker reads: input is dropped
@@ -57,6 +64,8 @@ int LoadStageThreaded(const char* path) {
             if (msg.message == WM_QUIT) {
                 ErrorLog("msg.message == WM_QUIT");
                 g_WorkerThread.Stop();
+                // The load is abandoned, but the program still has to end.
+                PostQuitMessage(static_cast<int>(msg.wParam));
                 return 0;
             }
             if (msg.message == WM_PAINT && msg.hwnd) ValidateRect(msg.hwnd, nullptr);
@@ -70,5 +79,6 @@ int LoadStageThreaded(const char* path) {
         return 0;
     }
     g_Stage.TakeFrom(*spare);
+    if (copyTo && copyTo != &g_Stage) *copyTo = g_Stage;
     return 1;
 }

@@ -1,6 +1,11 @@
 #include "ui/wnd.h"
 
+#include <cstdarg>
+#include <cstring>
+#include <string>
+
 #include "base/appwnd.h"
+#include "base/str.h"
 
 HINSTANCE AppInstance() {
     if (g_MainWnd) {
@@ -66,17 +71,39 @@ cWnd::cWnd(cWnd* ownerWnd, int centre) {
 
 cWnd::~cWnd() {}
 
-void cWnd::OnFrame() {}
-void cWnd::OnCommand(WPARAM, LPARAM) {}
-void cWnd::OnMouseMove(WPARAM, LPARAM) {}
-void cWnd::OnLButtonDown(WPARAM, LPARAM) {}
-void cWnd::OnRButtonDown(WPARAM, LPARAM) {}
-void cWnd::OnLButtonDblClk(WPARAM, LPARAM) {}
-void cWnd::OnRButtonDblClk(WPARAM, LPARAM) {}
-void cWnd::OnLButtonUp(WPARAM, LPARAM) {}
-void cWnd::OnRButtonUp(WPARAM, LPARAM) {}
-void cWnd::RedrawList() {}
-void cWnd::Draw() {}
+void cWnd::OnFrame() { DoNothing(); }
+void cWnd::OnCommand(WPARAM wp, LPARAM lp) { DoNothing2(wp, lp); }
+void cWnd::OnMouseMove(WPARAM wp, LPARAM lp) { DoNothing2(wp, lp); }
+void cWnd::OnLButtonDown(WPARAM wp, LPARAM lp) { DoNothing2(wp, lp); }
+void cWnd::OnRButtonDown(WPARAM wp, LPARAM lp) { DoNothing2(wp, lp); }
+void cWnd::OnLButtonDblClk(WPARAM wp, LPARAM lp) { DoNothing2(wp, lp); }
+void cWnd::OnRButtonDblClk(WPARAM wp, LPARAM lp) { DoNothing2(wp, lp); }
+void cWnd::OnLButtonUp(WPARAM wp, LPARAM lp) { DoNothing2(wp, lp); }
+void cWnd::OnRButtonUp(WPARAM wp, LPARAM lp) { DoNothing2(wp, lp); }
+void cWnd::RedrawList() { DoNothing(); }
+void cWnd::Draw() { DoNothing(); }
+
+void cWnd::SetTemplate(int templateId, cWnd* parent, cWndRegistry* registry) {
+    m_nTemplateId = static_cast<uint16_t>(templateId);
+    m_hParent = parent ? parent->m_hWnd : nullptr;
+    m_lpRegistry = registry;
+    m_hInst = AppInstance();
+}
+
+void cWnd::AddTextF(const char* fmt, ...) {
+    if (!m_hWnd) return;
+    char add[1024];
+    va_list ap;
+    va_start(ap, fmt);
+    FormatBounded(add, sizeof add, fmt, ap);
+    va_end(ap);
+    const int len = GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<size_t>(len) + 1, '\0');
+    GetWindowTextA(m_hWnd, &text[0], len + 1);
+    text.resize(strlen(text.c_str()));
+    text += add;
+    SetWindowTextA(m_hWnd, text.c_str());
+}
 
 LRESULT cWnd::MsgProc(HWND, UINT, WPARAM, LPARAM) {
     return 0;

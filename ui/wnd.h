@@ -64,6 +64,22 @@ public:
     virtual void RedrawList();
     virtual void Draw();
 
+    // The shared empty bodies of the handlers above that a window leaves as
+    // they are: without arguments, and with the two of a message.
+    void DoNothing() {}
+    void DoNothing2(WPARAM, LPARAM) {}
+
+    // The set-up of a window object before its window is made: the resource
+    // template, the parent window (none: null) and the registry it joins.
+    void SetTemplate(int templateId, cWnd* parent, cWndRegistry* registry);
+    // Appends printf-formatted text (at most 1024 bytes) to the window's
+    // text; nothing when there is no window.
+    void AddTextF(const char* fmt, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 2, 3)))
+#endif
+        ;
+
     // Layout.
     void SetLayout(int canvasW, int canvasH, int minW, int minH, int maxW, int maxH, DWORD style, int menu,
                    int toolbarRows, int statusKind, int unused, int scrollBars);

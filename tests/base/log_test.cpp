@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/log.h"
@@ -92,6 +95,50 @@ TEST(ErrorLog, OffWritesNothingOnTruncatesOnceThenAppends) {
     EXPECT_EQ(1, ErrorLogF("second %d", 2));
     SetErrorLog(0, "RI_Zedevu.txt");
     EXPECT_EQ((std::vector<std::string>{"first %d", "second 2"}), LinesOf("RI_Zedevu.txt"));
+}
+
+TEST(ReportLog, LinesOfSeveralThreadsNeverOverwriteEachOther) {
+    // The UI thread, the worker and the MIDI callbacks all log; each line
+    // must arrive whole, none lost.
+    ASSERT_EQ(1, CreateReportLog("Report_Editor.txt"));
+    SetErrorLog(1, "RI_Zedevu.txt");
+    g_ErrorLog.writtenOnce = 0;
+    const int kThreads = 4;
+    const int kLines = 60;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([t] {
+            for (int i = 0; i < kLines; ++i) {
+                if (i % 3 == 0) ReportLogE("thread %d line %03d ------------------------------------", t, i);
+                else ReportLog("thread %d line %03d ------------------------------------", t, i);
+                ErrorLogF("thread %d error %03d", t, i);
+            }
+        });
+    }
+    for (auto& th : threads) th.join();
+    SetErrorLog(0, "RI_Zedevu.txt");
+
+    std::vector<std::string> report = LinesOf("Report_Editor.txt");
+    std::vector<std::string> errors = LinesOf("RI_Zedevu.txt");
+    ASSERT_EQ(static_cast<size_t>(kThreads * kLines), report.size());
+    std::sort(report.begin(), report.end());
+    std::vector<std::string> want;
+    std::vector<std::string> wantErrors;
+    char line[128];
+    for (int t = 0; t < kThreads; ++t) {
+        for (int i = 0; i < kLines; ++i) {
+            snprintf(line, sizeof line, "thread %d line %03d ------------------------------------", t, i);
+            want.push_back(line);
+            if (i % 3 == 0) wantErrors.push_back(line);
+            snprintf(line, sizeof line, "thread %d error %03d", t, i);
+            wantErrors.push_back(line);
+        }
+    }
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(want, report);
+    std::sort(errors.begin(), errors.end());
+    std::sort(wantErrors.begin(), wantErrors.end());
+    EXPECT_EQ(wantErrors, errors);
 }
 
 TEST(SystemReport, OperatingSystemNames) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "base/log.h"
 #include "base/record.h"
@@ -298,22 +300,71 @@ TEST_F(RecordFiles, BrokenVectorCountsFailCleanly) {
     EXPECT_EQ(1u, h.m_Raw.size());
 }
 
+// The files of a folder, by name.
+std::vector<std::string> FolderFiles(const char* folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 TEST_F(RecordFiles, FailedSaveKeepsTheOldFile) {
+    std::filesystem::create_directory("keep");
     cExample r;
     r.m_Int = 1;
-    ASSERT_EQ(1, r.Save("keep.dat"));
-    const std::string before = ReadWholeFile("keep.dat");
-    // The temporary file cannot be created: a folder stands in its place.
-    ASSERT_TRUE(std::filesystem::create_directory("keep.dat.tmp"));
-    r.m_Int = 2;
-    EXPECT_EQ(0, r.Save("keep.dat"));
-    EXPECT_EQ(before, ReadWholeFile("keep.dat"));
+    ASSERT_EQ(1, r.Save("keep\\keep.dat"));
+    const std::string before = ReadWholeFile("keep\\keep.dat");
     EXPECT_EQ(0, r.Save("no such folder\\x.dat"));
-
+#ifdef _WIN32
+    // The target cannot be replaced while it is open without sharing its
+    // deletion: the old file stays, and no temporary file is left behind.
+    FILE* held = fopen("keep\\keep.dat", "rb");
+    ASSERT_NE(nullptr, held);
+    r.m_Int = 2;
+    EXPECT_EQ(0, r.Save("keep\\keep.dat"));
     cVector<cExample> v(1);
-    EXPECT_EQ(0, SaveVector(v, "keep.dat"));
-    EXPECT_EQ(before, ReadWholeFile("keep.dat"));
+    EXPECT_EQ(0, SaveVector(v, "keep\\keep.dat"));
+    fclose(held);
+    EXPECT_EQ(before, ReadWholeFile("keep\\keep.dat"));
+#endif
+    EXPECT_EQ(std::vector<std::string>{"keep.dat"}, FolderFiles("keep"));
 }
+
+TEST_F(RecordFiles, SaveLeavesOtherFilesOfTheFolderAlone) {
+    // A file that happens to carry the target's name plus ".tmp" is not the
+    // save's to overwrite or delete.
+    std::filesystem::create_directory("own");
+    ASSERT_TRUE(WriteWholeFile("own/a.dat.tmp", "mine"));
+    cExample r;
+    r.m_Int = 5;
+    ASSERT_EQ(1, r.Save("own\\a.dat"));
+    ASSERT_EQ(1, r.Save("own\\a.dat"));
+    EXPECT_EQ("mine", ReadWholeFile("own/a.dat.tmp"));
+    EXPECT_EQ((std::vector<std::string>{"a.dat", "a.dat.tmp"}), FolderFiles("own"));
+}
+
+#ifdef _WIN32
+TEST_F(RecordFiles, TargetNearThePathLimitStillSaves) {
+    // A folder deep enough that the full path of the target is 255
+    // characters: nothing longer than its name may be added to it.
+    const size_t n = std::filesystem::current_path().string().size();
+    ASSERT_GT(n, 0u);
+    std::string folder = "deep";
+    const size_t name = 9;  // "\\file.dat"
+    while (n + 1 + folder.size() + 1 + name < 255) folder += "x";
+    const size_t room = 255 - (n + 1 + folder.size() + 1);
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const std::string target = folder + "\\" + std::string(room - 4, 'f') + ".dat";
+    ASSERT_EQ(255u, n + 1 + target.size());
+    cExample r;
+    r.m_Int = 9;
+    ASSERT_EQ(1, r.Save(target.c_str()));
+    cExample back;
+    ASSERT_EQ(1, back.Load(target.c_str()));
+    EXPECT_EQ(9, back.m_Int);
+    EXPECT_EQ(1u, FolderFiles(folder.c_str()).size());
+}
+#endif
 
 TEST_F(RecordFiles, LongStringsAreCutWhenWritten) {
     cExample r;

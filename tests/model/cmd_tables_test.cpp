@@ -67,8 +67,18 @@ TEST(OptionTables, StringTablesEndWhereTheirUsersStop) {
     EXPECT_EQ(std::string("z"), g_FlowGroupName[26]);
 }
 
+TEST(OptionTables, ScrollStatusTableIsBuiltAtStart) {
+    g_ScrollStatus[1].m_Name = "壊れた";
+    g_ScrollStatus[0].m_Choices.clear();
+    InitScrollStatusTable();
+    EXPECT_EQ(std::string("横スクロール"), g_ScrollStatus[0].m_Name);
+    EXPECT_EQ(std::string("縦スクロール"), g_ScrollStatus[1].m_Name);
+    ASSERT_EQ(2u, g_ScrollStatus[0].m_Choices.size());
+    EXPECT_EQ(std::string("オートスクロール"), g_ScrollStatus[0].m_Choices[1]);
+}
+
 TEST(OptionTables, StateChoicesCoverTheirValues) {
-    for (const auto* t : {&g_StateFlag[0], &g_ScrollStatus[0]}) {
+    for (const cStateEntry* t : {&g_StateFlag[0], static_cast<const cStateEntry*>(&g_ScrollStatus[0])}) {
         const int n = (t == &g_StateFlag[0]) ? kStateFlagCount : kScrollStatusCount;
         for (int i = 0; i < n; ++i) {
             SCOPED_TRACE(t[i].m_Name);

@@ -417,19 +417,24 @@ TEST_F(FlowRecords, FlowFixUps) {
 }
 
 TEST_F(FlowRecords, KeyConditionTakesItsNumberOfStatesFromAnyFile) {
-    // A short file is padded with released keys, a long one is cut.
-    for (int count : {5, kKeyStateCount + 6}) {
+    // A short file is padded with released keys; a long one keeps every
+    // state it holds, and writes them all back.
+    for (int count : {5, kKeyStateCount, kKeyStateCount + 6}) {
         SCOPED_TRACE(count);
         std::vector<int> states(static_cast<size_t>(count), 2);
         states[0] = 1;
         cEdKeyCond key;
         const std::string bytes = Record(KeyCondLayout(), 248, {{4, {1}}}) + KeyStates(states);
         ASSERT_TRUE(ReadBytes(key, bytes, 100));
-        ASSERT_EQ(static_cast<size_t>(kKeyStateCount), key.m_bbKeys.size());
+        const int want = count < kKeyStateCount ? kKeyStateCount : count;
+        ASSERT_EQ(static_cast<size_t>(want), key.m_bbKeys.size());
         EXPECT_EQ(1, key.m_bNoMax);
         EXPECT_EQ(1, key.m_bbKeys[0]);
         EXPECT_EQ(2, key.m_bbKeys[4]);
-        EXPECT_EQ(count > kKeyStateCount ? 2 : 0, key.m_bbKeys[kKeyStateCount - 1]);
+        EXPECT_EQ(count >= kKeyStateCount ? 2 : 0, key.m_bbKeys[kKeyStateCount - 1]);
+        if (count >= kKeyStateCount) {
+            EXPECT_EQ(bytes, WrittenBytes(key));
+        }
     }
 }
 
@@ -611,6 +616,30 @@ TEST_F(FlowRecords, ShotKindsWithoutAShotGetADefaultOne) {
     other.m_nKind = kCmdShot;  // "基本アニメセットの変更" in the item set
     other.Validate();
     EXPECT_FALSE(other.m_spShot);
+}
+
+TEST_F(FlowRecords, MoveKindsWithoutAMoveGetADefaultOne) {
+    struct Case {
+        int set, kind;
+        bool move;
+    } cases[] = {
+        {0, kCmdMoveFirst, true}, {0, 5, true},  {0, kCmdMoveLast, true}, {0, kCmdWarp, true},
+        {1, kCmdWarp - kCmd2Offset, true},        // the warp of item effects
+        {0, 1, false},  {0, kCmdShot, false}, {0, kCmdTarget, false}, {1, kCmdMoveFirst, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "set " << c.set << " kind " << c.kind);
+        cEdCommand cmd;
+        ASSERT_TRUE(ReadBytes(cmd, Command(248, {{1, {double(c.set)}}, {2, {double(c.kind)}}}, "", "", "", {}, {}),
+                              248));
+        ASSERT_EQ(c.move, static_cast<bool>(cmd.m_spMove));
+        if (!c.move) continue;
+        cEdMove def;
+        EXPECT_TRUE(*cmd.m_spMove == def);
+        EXPECT_EQ(Command(248, {{1, {double(c.set)}}, {2, {double(c.kind)}}}, "", Record(MoveLayout(), 248), "", {}, {}),
+                  WrittenBytes(cmd));
+        EXPECT_FALSE(m_Wnd.TakeCloseRequest());
+    }
 }
 
 TEST_F(FlowRecords, SwordTakesTheTimeOfItsSwordType) {

@@ -106,11 +106,11 @@ TEST_F(ProjectFiles, PaletteReadsBackWhatItWrote) {
     palette.m_Charas[1].m_Flows.resize(1);
     palette.m_Charas[1].m_Flows[0].m_Commands.resize(1);
     palette.m_Items[1].m_Effects.resize(2);
-    const std::string bytes = WrittenBytes(palette);
-    // A copy of a placed object keeps no cell in the palette.
+    // Entries keep the cell values they hold, through a write and a read.
     palette.m_Charas[1].m_CellX = 17;
     palette.m_Items[1].m_CellY = 3;
-    EXPECT_EQ(bytes, WrittenBytes(palette));
+    const std::string bytes = WrittenBytes(palette);
+    EXPECT_EQ(17, palette.m_Charas[1].m_CellX);
     cEdCommonPalette back;
     ASSERT_TRUE(ReadBytes(back, bytes, 248));
     ASSERT_EQ(palette.m_Blocks.size(), back.m_Blocks.size());
@@ -118,6 +118,8 @@ TEST_F(ProjectFiles, PaletteReadsBackWhatItWrote) {
     ASSERT_EQ(2u, back.m_Charas.size());
     EXPECT_EQ(palette.m_Charas[1], back.m_Charas[1]);
     EXPECT_EQ(2u, back.m_Items[1].m_Effects.size());
+    EXPECT_EQ(17, back.m_Charas[1].m_CellX);
+    EXPECT_EQ(3, back.m_Items[1].m_CellY);
     EXPECT_EQ(bytes, WrittenBytes(back));
 }
 

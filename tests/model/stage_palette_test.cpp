@@ -87,7 +87,62 @@ TEST_F(StagePalette, PaletteFileRoundTripAndLinksPastTheCommonPalette) {
     ASSERT_EQ(s.m_PalCharas.size(), 2u);
     EXPECT_EQ(s.m_PalCharas[1].m_InheritKind, 0);
     EXPECT_EQ(s.m_PalCharas[1].m_InheritIndex, 40);
-    EXPECT_TRUE(s.m_PalBlocks.empty());  // not padded until the next validation
+    // a kind without entries keeps its empty entry 0; it is padded to two
+    // only by the next validation
+    EXPECT_EQ(s.m_PalBlocks.size(), 1u);
+    EXPECT_EQ(s.m_PalItems.size(), 1u);
+}
+
+TEST_F(StagePalette, DamagedPaletteFileFailsAndKeepsThePalette) {
+    cEdStage& s = g_Stage;
+    s.Validate();
+    s.m_PalCharas.resize(3);
+    s.m_PalCharas[2].m_Name = "いまの";
+    s.m_PalCharas[2].m_Graphic = 5;
+    cEdChara& placed = s.m_Charas[s.CellIndex(1, 1)];
+    placed.m_Graphic = 1;
+    placed.m_InheritKind = 2;
+    placed.m_InheritIndex = 2;
+    placed.m_bbInherit.Fill(1);
+    s.RefreshStageInheritChara();
+    ASSERT_EQ(placed.m_Name, "いまの");
+    const std::string before = WrittenBytes(s.m_PalCharas) + WrittenBytes(s.m_PalBlocks);
+
+    const std::vector<int> flags(kCharaInheritCount, 0);
+    const std::string whole = I32(248) + Vec({}) +
+                              Vec({Chara(248, {}, "", flags), Chara(248, {}, "", flags),
+                                   Chara(248, {{15, {3}}}, "ファイル", flags)}) +
+                              Vec({});
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"cut in the characters", whole.substr(0, whole.size() - 30)},
+        {"cut before the items", whole.substr(0, whole.size() - 4)},
+        {"a count past the end", I32(248) + I32(1000000)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(PutDataFile("bad.plt4", c.bytes));
+        EXPECT_EQ(s.LoadPalette("bad.plt4"), 0);
+        EXPECT_EQ(WrittenBytes(s.m_PalCharas) + WrittenBytes(s.m_PalBlocks), before);
+        EXPECT_EQ(placed.m_Name, "いまの");
+    }
+    // the whole file loads, and its strings keep their carriage returns
+    // unless asked
+    ASSERT_TRUE(PutDataFile("good.plt4", whole));
+    ASSERT_EQ(s.LoadPalette("good.plt4"), 1);
+    EXPECT_EQ(s.m_PalCharas[2].m_Name, "ファイル");
+    EXPECT_EQ(placed.m_InheritKind, 2);
+    EXPECT_EQ(placed.m_Name, "ファイル");
+    EXPECT_EQ(s.m_PalBlocks.size(), 1u);
+    const std::string cr = I32(248) + Vec({}) + Vec({Chara(248, {}, "", flags), Chara(248, {}, "敵\r\n", flags)}) +
+                           Vec({});
+    ASSERT_TRUE(PutDataFile("cr.plt4", cr));
+    ASSERT_EQ(s.LoadPalette("cr.plt4"), 1);
+    EXPECT_EQ(s.m_PalCharas[1].m_Name, "敵\r\n");
+    ASSERT_EQ(s.LoadPalette("cr.plt4", true), 1);
+    EXPECT_EQ(s.m_PalCharas[1].m_Name, "敵\n");
 }
 
 TEST_F(StagePalette, RefreshCarriesACommonChangeThroughTheStagePalette) {
@@ -201,6 +256,66 @@ TEST_F(StagePalette, FullMapPutsTheOverwrittenPlayerInCellZero) {
     cEdChara enemy = Placed(5, 1);
     s.PlaceChara(s.CellIndex(2, 1), enemy);
     EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{0, 0}}));
+
+    // the player in cell 0 itself: it cannot go to cell 0, so it takes the
+    // next cell of the map and survives the placement
+    cEdChara other = Placed(7, 1);
+    s.PlaceChara(s.CellIndex(0, 0), other);
+    EXPECT_EQ(s.m_Charas[s.CellIndex(0, 0)].m_Graphic, 7);
+    EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{1, 0}}));
+    // at the end of a row the next cell is the first of the next row
+    s.SetSize(1, 2, 0, 0);
+    s.m_Charas[s.CellIndex(0, 0)] = Placed(4, 0);
+    s.m_Charas[s.CellIndex(0, 1)] = Placed(9, 1);
+    s.PlaceChara(s.CellIndex(0, 0), other);
+    EXPECT_EQ(Players(s), (std::vector<std::pair<int, int>>{{0, 1}}));
+}
+
+TEST_F(StagePalette, CheckPaletteLinksUnlinksEntriesPastTheirPalette) {
+    cEdStage& s = g_Stage;
+    g_CommonPalette.m_Blocks.resize(4);
+    s.m_PalBlocks.resize(5);
+    s.m_PalCharas.resize(3);
+    struct Case {
+        int kind, index;
+        bool kept;
+    } cases[] = {{1, 3, true}, {1, 4, false}, {2, 4, true}, {2, 5, false}, {0, 9, true}, {1, -1, false}};
+    for (size_t i = 0; i < 5 && i < sizeof cases / sizeof cases[0]; ++i) {
+        s.m_PalBlocks[i].m_InheritKind = static_cast<int8_t>(cases[i].kind);
+        s.m_PalBlocks[i].m_InheritIndex = static_cast<int16_t>(cases[i].index);
+        s.m_PalBlocks[i].m_bbInherit.Fill(1);
+    }
+    s.m_PalCharas[2].m_InheritKind = 2;
+    s.m_PalCharas[2].m_InheritIndex = 3;
+    s.CheckPaletteLinks();
+    for (size_t i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(cases[i].kept ? cases[i].kind : 0, s.m_PalBlocks[i].m_InheritKind);
+        EXPECT_EQ(cases[i].kept ? cases[i].index : 0, s.m_PalBlocks[i].m_InheritIndex);
+        EXPECT_EQ(1, s.m_PalBlocks[i].m_bbInherit[0]) << "the flags stay";
+    }
+    EXPECT_EQ(0, s.m_PalCharas[2].m_InheritKind) << "a character palette of three has no entry 3";
+}
+
+TEST_F(StagePalette, ClearCellAndTurn) {
+    cEdBlock block;
+    block.m_Graphic = 9;
+    block.m_Name = "床";
+    block.ClearCell();
+    EXPECT_EQ(0, block.m_Graphic);
+    EXPECT_EQ("", block.m_Name);
+    cEdItem item;
+    item.m_Graphic = 4;
+    item.m_Name = "薬";
+    item.ClearCell();
+    EXPECT_EQ(0, item.m_Graphic);
+    EXPECT_EQ("", item.m_Name);
+    cEdChara chara;
+    ASSERT_EQ(0, chara.m_FaceRight);
+    chara.Turn();
+    EXPECT_EQ(1, chara.m_FaceRight);
+    chara.Turn();
+    EXPECT_EQ(0, chara.m_FaceRight);
 }
 
 TEST_F(StagePalette, KeepOnePlayerLeavesTheLastInRowOrder) {

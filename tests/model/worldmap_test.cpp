@@ -13,6 +13,7 @@
 #include "model/worldmap.h"
 #include "model/worldmap_edit.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/record_bytes.h"
 #include "tests/support/test_env.h"
 
 namespace {
@@ -31,6 +32,8 @@ struct cMapSpec {
     int32_t pagesPerEvent = 1;
     int32_t condScore = 0;  // written from version 209
     std::string label = "ワールド";
+    int32_t chipCount = 10;
+    int32_t templateCount = 1;
 };
 
 void WritePage(cFileBytes& b, uint32_t version, int32_t worldNo, int32_t condScore) {
@@ -45,8 +48,8 @@ std::string MapFile(const cMapSpec& s) {
     b.Int(static_cast<int32_t>(s.version));
     b.Int(8).Int(s.width).Int(s.height).Int(s.pitch).Int(s.shift).Int(2).Int(3).Int(20).Int(1);
     b.Int(2).Str(s.label).Str("bmp\\back.bmp");
-    b.Int(10);
-    for (int i = 0; i < 10; ++i) b.Int(3).Int(0).Int(0).Int(i).Int(2).Str("").Str("chip");
+    b.Int(s.chipCount);
+    for (int i = 0; i < s.chipCount; ++i) b.Int(3).Int(0).Int(0).Int(i).Int(2).Str("").Str("chip");
     const int32_t cells = s.cellCount < 0 ? s.pitch * s.height : s.cellCount;
     b.Int(cells);
     for (int32_t i = 0; i < cells; ++i) b.Int(s.cellValue);
@@ -56,10 +59,12 @@ std::string MapFile(const cMapSpec& s) {
         b.Int(s.pagesPerEvent);
         for (int i = 0; i < s.pagesPerEvent; ++i) WritePage(b, s.version, 1, s.condScore);
     }
-    b.Int(1);
-    b.Int(2).Int(0).Int(0).Int(1).Str("tmpl");
-    b.Int(1);
-    WritePage(b, s.version, 0, s.condScore);
+    b.Int(s.templateCount);
+    for (int i = 0; i < s.templateCount; ++i) {
+        b.Int(2).Int(0).Int(0).Int(1).Str("tmpl");
+        b.Int(1);
+        WritePage(b, s.version, 0, s.condScore);
+    }
     return b.Bytes();
 }
 
@@ -185,15 +190,26 @@ TEST_F(WorldMap, ValidateKeepsStartAndEventsOnTheGrid) {
     map->Validate();
     EXPECT_EQ(19, map->m_Start.x);
     EXPECT_EQ(14, map->m_Start.y);
-    ASSERT_EQ(3u, map->m_Events.size());
-    EXPECT_EQ(3, map->m_Events[0].m_X);
-    EXPECT_EQ(19, map->m_Events[1].m_X);
-    EXPECT_EQ(5, map->m_Events[2].m_X);
+    // Past the right or bottom edge goes; negative coordinates stay, in order.
+    const cPos kept[] = {{3, 4}, {19, 14}, {-1, 2}, {2, -1}, {5, 5}};
+    ASSERT_EQ(5u, map->m_Events.size());
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(kept[i].x, map->m_Events[i].m_X) << i;
+        EXPECT_EQ(kept[i].y, map->m_Events[i].m_Y) << i;
+    }
 
+    // A negative start stays too, also through a save and a load.
     map->m_Start = {-4, -1};
     map->Validate();
-    EXPECT_EQ(0, map->m_Start.x);
-    EXPECT_EQ(0, map->m_Start.y);
+    EXPECT_EQ(-4, map->m_Start.x);
+    EXPECT_EQ(-1, map->m_Start.y);
+    cEdWorldMap back;
+    ASSERT_TRUE(recbytes::ReadBytes(back, recbytes::WrittenBytes(*map), 248));
+    EXPECT_EQ(-4, back.m_Start.x);
+    EXPECT_EQ(-1, back.m_Start.y);
+    ASSERT_EQ(5u, back.m_Events.size());
+    EXPECT_EQ(-1, back.m_Events[2].m_X);
+    EXPECT_EQ(-1, back.m_Events[3].m_Y);
 }
 
 TEST_F(WorldMap, PutEventLeavesOnlyTheNewEventAtItsCell) {
@@ -295,11 +311,35 @@ TEST_F(WorldMap, LoadDropsEventsOutsideTheStoredSize) {
     s.events = {{3, 4}, {20, 0}, {0, 15}, {19, 14}, {-1, 2}};
     ASSERT_TRUE(WriteWholeFile("Events.dat", MapFile(s)));
     ASSERT_EQ(1, map->Load("Events.dat"));
-    ASSERT_EQ(2u, map->m_Events.size());
+    ASSERT_EQ(3u, map->m_Events.size());
     EXPECT_EQ(3, map->m_Events[0].m_X);
     EXPECT_EQ(19, map->m_Events[1].m_X);
+    EXPECT_EQ(-1, map->m_Events[2].m_X) << "a negative coordinate is no reason to go";
     EXPECT_EQ(2, map->m_Start.x);
     EXPECT_EQ("bmp\\back.bmp", map->m_BackImage);
+}
+
+TEST_F(WorldMap, LoadGivesAMapWithoutTemplatesOrChipsOneOfEach) {
+    // The event palette and the chip palette start on entry 0; a file that
+    // holds none must not leave them an empty vector to index.
+    struct Case {
+        int32_t chips, templates;
+        size_t wantChips, wantTemplates;
+    } cases[] = {{0, 0, 1, 1}, {10, 0, 10, 1}, {0, 3, 1, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chips * 100 + c.templates);
+        cMapSpec s;
+        s.chipCount = c.chips;
+        s.templateCount = c.templates;
+        s.events = {{1, 1}};
+        ASSERT_TRUE(WriteWholeFile("Empty.dat", MapFile(s)));
+        ASSERT_EQ(1, map->Load("Empty.dat"));
+        ASSERT_EQ(c.wantChips, map->m_Chips.size());
+        ASSERT_EQ(c.wantTemplates, map->m_Templates.size());
+        EXPECT_EQ(1u, map->m_Templates[0].m_Pages.size());
+        EXPECT_EQ(0, map->m_Cells[0]);
+        EXPECT_EQ(1u, map->m_Events.size());
+    }
 }
 
 TEST_F(WorldMap, LoadRepairsCellsAndPagesThatNameNothing) {

@@ -261,6 +261,16 @@ TEST_F(CtrlbTest, ScrollBarKeepsRangeAndPageAndSwallowsTheRightClick) {
     EXPECT_EQ(16, bar.Scroll(100)) << "the system holds the position inside max - page + 1";
     EXPECT_EQ(16, bar.GetPos());
     EXPECT_EQ(11, bar.Scroll(-5));
+    // ScrollBy tells whether the bar moved: not past its ends
+    EXPECT_TRUE(bar.ScrollBy(-1));
+    EXPECT_EQ(10, bar.GetPos());
+    EXPECT_TRUE(bar.ScrollBy(100));
+    EXPECT_EQ(16, bar.GetPos());
+    EXPECT_FALSE(bar.ScrollBy(1));
+    EXPECT_FALSE(bar.ScrollBy(0));
+    bar.SetPos(0, TRUE);
+    EXPECT_FALSE(bar.ScrollBy(-3));
+    EXPECT_EQ(0, bar.GetPos());
     EXPECT_EQ(20, bar.m_nMax);
     EXPECT_EQ(5, bar.m_nPage);
 

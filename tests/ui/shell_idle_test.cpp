@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "app/shell.h"
+#include "app/shell_hooks.h"
 #include "app/stage_editor.h"
 #include "base/timing.h"
 #include "tests/ui/test_dialogs.h"
@@ -126,4 +127,37 @@ TEST_F(ShellIdleTest, EachStepRunsTheFrameOperationsAndDrawsTheSheet) {
     EXPECT_EQ(framesBefore + 2, m_Owner.m_nFrames);
     EXPECT_EQ(drawsBefore + 2, m_Sheet->m_lpPageB->m_nDraws);
     m_Editor.m_pDatabaseSheet = nullptr;
+}
+
+// A palette window that only counts its drawing.
+class cCountingPalette : public cWnd {
+public:
+    void Draw() override { ++m_nDraws; }
+    int m_nDraws = 0;
+};
+
+TEST_F(ShellIdleTest, SheetsOpenFromPaletteWindowsAreDrawnEachStep) {
+    m_Sheet->SetCurPage(1);
+    PumpMessages(20);
+    DrainQueue();
+    cCountingPalette stageChara;
+    // a sheet whose palette window is gone is not drawn
+    SetPaletteSheet(4, m_Sheet);
+    int draws = m_Sheet->m_lpPageB->m_nDraws;
+    g_App.OnIdle();
+    EXPECT_EQ(draws, m_Sheet->m_lpPageB->m_nDraws);
+    // with its window, each step draws its current page after the frame step
+    m_Editor.m_pPalette[4] = &stageChara;
+    g_App.OnIdle();
+    g_App.OnIdle();
+    EXPECT_EQ(draws + 2, m_Sheet->m_lpPageB->m_nDraws);
+    EXPECT_EQ(2, stageChara.m_nDraws) << "and the palette window itself";
+    // closed: no longer drawn
+    SetPaletteSheet(4, nullptr);
+    draws = m_Sheet->m_lpPageB->m_nDraws;
+    g_App.OnIdle();
+    EXPECT_EQ(draws, m_Sheet->m_lpPageB->m_nDraws);
+    EXPECT_EQ(nullptr, PaletteSheet(4));
+    EXPECT_EQ(nullptr, PaletteSheet(6));
+    m_Editor.m_pPalette[4] = nullptr;
 }

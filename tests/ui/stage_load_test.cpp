@@ -110,11 +110,118 @@ TEST_F(StageLoad, QuitDuringTheLoadAbandonsItAndStopsTheWorker) {
     EXPECT_TRUE(boxes.Take().empty());
     EXPECT_EQ(g_WorkerThread.m_hThread, nullptr);  // stopped and waited for
     EXPECT_EQ(g_Stage.m_Name, "いまの");           // nothing half-read was taken
+    // posted again, so the program still ends once the load is over
     MSG msg;
-    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // not posted again
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(0u, msg.wParam);
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     // the next load works
     EXPECT_EQ(LoadStageThreaded(kPath), 1);
     EXPECT_EQ(g_Stage.m_Name, "ファイル");
 }
 
 }  // namespace
+
+namespace {
+
+struct sSeen {
+    int keys = 0;
+    int clicks = 0;
+    int other = 0;
+};
+sSeen g_Seen;
+
+LRESULT CALLBACK CountingProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_KEYDOWN || msg == WM_CHAR) ++g_Seen.keys;
+    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP) ++g_Seen.clicks;
+    if (msg == WM_APP) ++g_Seen.other;
+    return DefWindowProcA(wnd, msg, wp, lp);
+}
+
+}  // namespace
+
+TEST_F(StageLoad, KeysAndClicksMadeDuringTheLoadNeverReachAWindow) {
+    ASSERT_TRUE(PutDataFile(kPath, m_Whole));
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CountingProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "StageLoadCounting";
+    RegisterClassA(&wc);
+    HWND wnd = CreateWindowA("StageLoadCounting", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, wnd);
+    g_Seen = sSeen();
+    PostMessageA(wnd, WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageA(wnd, WM_CHAR, ' ', 0);
+    PostMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(wnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(LoadStageThreaded(kPath), 1);
+    // whatever is queued after the load is delivered as usual
+    PostMessageA(wnd, WM_APP, 0, 0);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    EXPECT_EQ(0, g_Seen.keys);
+    EXPECT_EQ(0, g_Seen.clicks);
+    EXPECT_EQ(1, g_Seen.other);
+    DestroyWindow(wnd);
+}
+
+TEST_F(StageLoad, BrokenFileThatCannotBeReplacedIsKeptAndSaid) {
+    // The broken file is held open by another program: its copy cannot take
+    // its place. Both stay as they are, and the user is told.
+    const std::string cut = m_Whole.substr(0, m_Whole.size() - 100);
+    ASSERT_TRUE(PutDataFile(kPath, cut));
+    ASSERT_TRUE(PutDataFile(kBackup, m_Whole));
+    FILE* held = fopen(kPath, "rb");
+    ASSERT_NE(nullptr, held);
+    BoxCatcher boxes;
+    EXPECT_EQ(RecoverStage(kPath), 1);
+    fclose(held);
+    auto caught = boxes.Take();
+    ASSERT_EQ(caught.size(), 1u);
+    EXPECT_EQ(caught[0].caption, "エラー");
+    EXPECT_NE(caught[0].text.find("復旧できませんでした"), std::string::npos);
+    EXPECT_EQ(GetDataFile(kPath), cut);
+    EXPECT_EQ(GetDataFile(kBackup), m_Whole);
+}
+
+TEST_F(StageLoad, FailedSaveKeepsItsCopyInTheWorkFolder) {
+    ASSERT_TRUE(PutDataFile(kPath, m_Whole));
+    // the file cannot be replaced while it is held open
+    FILE* held = fopen(kPath, "rb");
+    ASSERT_NE(nullptr, held);
+    g_Stage.m_Name = "新しい";
+    EXPECT_EQ(SaveStageFile(g_Stage, kPath), 0);
+    fclose(held);
+    EXPECT_EQ(GetDataFile(kPath), m_Whole);
+    EXPECT_EQ(GetDataFile(kBackup), m_Whole) << "the copy of the old file stays in data\\work\\";
+    // the next save that succeeds removes it
+    EXPECT_EQ(SaveStageFile(g_Stage, kPath), 1);
+    EXPECT_FALSE(PathExists(kBackup));
+}
+
+TEST_F(StageLoad, LatestCopyAndCopyTarget) {
+    // the newest numbered copy is the one read
+    const char* base = "data\\stg4\\tmpl.stg4_248";
+    cEdStage older;
+    older.m_Name = "古い";
+    ASSERT_TRUE(PutDataFile("data\\stg4\\tmpl.stg4_007", StageFileBytes(older)));
+    ASSERT_TRUE(PutDataFile("data\\stg4\\tmpl.stg4_012", m_Whole));
+    BoxCatcher boxes;
+    cEdStage target;
+    EXPECT_EQ(LoadStageThreaded(base, true, &target), 1);
+    EXPECT_EQ(g_Stage.m_Name, "ファイル");
+    EXPECT_EQ(g_Stage.m_LoadPath, "data\\stg4\\tmpl.stg4_012");
+    EXPECT_EQ(target.m_Name, "ファイル");
+    EXPECT_EQ(target.m_Width, 40);
+    EXPECT_EQ(target.m_Charas[target.CellIndex(39, 29)].m_Graphic, 2);
+    EXPECT_TRUE(boxes.Take().empty());
+
+    // no numbered copy: nothing is loaded, nothing is said
+    g_Stage.m_Name = "いまの";
+    EXPECT_EQ(LoadStageThreaded("data\\stg4\\none.stg4_248", true), 0);
+    EXPECT_TRUE(boxes.Take().empty());
+    EXPECT_EQ(g_Stage.m_Name, "いまの");
+    RemoveFile("data\\stg4\\tmpl.stg4_007");
+    RemoveFile("data\\stg4\\tmpl.stg4_012");
+}

@@ -2,6 +2,8 @@
 // placement over a point, a control or another window.
 #include <windows.h>
 
+#include <string>
+
 #include "tests/ui/test_dialogs.h"
 #include "ui/appwnd.h"
 #include "ui/wnd.h"
@@ -216,3 +218,37 @@ TEST_F(WndTest, PlacementOverAPointAWindowOrAControl) {
 }
 
 }  // namespace
+
+TEST_F(WndTest, SetTemplateAndAddTextF) {
+    cTestDlg parent(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
+    parent.RunModeless(0, 1);
+    ASSERT_NE(nullptr, parent.m_hWnd);
+
+    // the set-up of a window object before its window exists
+    cWnd plain;
+    plain.SetTemplate(42, &parent, &g_WndRegistry);
+    EXPECT_EQ(42, plain.m_nTemplateId);
+    EXPECT_EQ(parent.m_hWnd, plain.m_hParent);
+    EXPECT_EQ(&g_WndRegistry, plain.m_lpRegistry);
+    EXPECT_EQ(AppInstance(), plain.m_hInst);
+    plain.SetTemplate(0, nullptr, nullptr);
+    EXPECT_EQ(nullptr, plain.m_hParent);
+    EXPECT_EQ(nullptr, plain.m_lpRegistry);
+    plain.AddTextF("%d", 1);  // no window: nothing happens
+    // the default handlers do nothing
+    plain.OnFrame();
+    plain.OnCommand(1, 2);
+    plain.OnLButtonDown(0, 0);
+    plain.Draw();
+
+    // appended to the window's text, at most 1024 bytes at a time
+    SetWindowTextA(parent.m_hWnd, "幅");
+    parent.AddTextF(" (%d,%d,%s)", 16, 24, "中");
+    char text[4096] = "";
+    GetWindowTextA(parent.m_hWnd, text, sizeof text);
+    EXPECT_STREQ("幅 (16,24,中)", text);
+    SetWindowTextA(parent.m_hWnd, "");
+    parent.AddTextF("%s", std::string(3000, 'x').c_str());
+    EXPECT_EQ(1023, GetWindowTextLengthA(parent.m_hWnd));
+    parent.DestroyModeless();
+}
