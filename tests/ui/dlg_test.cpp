@@ -110,6 +110,41 @@ TEST_F(DlgTest, ModelessWindowThatCannotBeCreatedClosesTheApplication) {
     EXPECT_TRUE(m_App.TakeClosePosted());
 }
 
+TEST_F(DlgTest, AModalDialogThatCannotBeMadeIsReportedAndNeverReadAsOk) {
+    cTestDlg other(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
+    other.RunModeless(0, 1);
+    cTestDlg broken(IDD_TEST_MISSING, nullptr, kWndDialog, &g_WndRegistry);
+    EXPECT_EQ(0, broken.RunModal(kRunDisableOthers | kRunHideOthers)) << "read as cancelled";
+    EXPECT_EQ(nullptr, broken.m_hWnd);
+    EXPECT_FALSE(HasStyle(other.m_hWnd, WS_DISABLED));
+    EXPECT_TRUE(IsWindowVisible(other.m_hWnd));
+    EXPECT_TRUE(m_App.TakeClosePosted()) << "reported as a resource error";
+}
+
+// A dialog class whose destructor leaves the window to the base class: the
+// window dies with the base's table, and the windows its run hid and
+// disabled are given back all the same.
+class cBareDlg : public cDlg {
+public:
+    cBareDlg() : cDlg(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry) {}
+    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override { return DefMsgProc(hwnd, msg, wp, lp); }
+};
+
+TEST_F(DlgTest, TheBaseDestructorGivesBackTheWindowsItsRunHidAndDisabled) {
+    cTestDlg other(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
+    other.RunModeless(0, 1);
+    cBareDlg* bare = new cBareDlg;
+    bare->RunModeless(kRunDisableOthers | kRunHideOthers, 1);
+    HWND wnd = bare->m_hWnd;
+    ASSERT_NE(nullptr, wnd);
+    EXPECT_TRUE(HasStyle(other.m_hWnd, WS_DISABLED));
+    EXPECT_FALSE(IsWindowVisible(other.m_hWnd));
+    delete bare;
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_FALSE(HasStyle(other.m_hWnd, WS_DISABLED));
+    EXPECT_TRUE(IsWindowVisible(other.m_hWnd));
+}
+
 TEST_F(DlgTest, ClosedModelessDialogStaysListedAndGetsFramesUntilDeleted) {
     cTestDlg* dlg = new cTestDlg(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
     dlg->RunModeless(0, 1);
