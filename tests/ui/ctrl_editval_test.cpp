@@ -185,7 +185,7 @@ TEST_F(EditValTest, TypingRewritesAndLeavingShowsTheCanonicalForm) {
                 PressKey(VK_BACK);
             else
                 TypeText(c.typed);
-            PumpMessages(20);
+            PumpUntilIdle(20);
             EXPECT_EQ(c.shown, TextOf(edit));
             double value = 0;
             if (c.id == IDC_TEST_VAL_INT) value = dlg->m_Ints[0].m_Ctrl.GetValue();
@@ -194,7 +194,7 @@ TEST_F(EditValTest, TypingRewritesAndLeavingShowsTheCanonicalForm) {
             if (c.id == IDC_TEST_VAL_DOUBLE) value = dlg->m_Doubles[0].m_Ctrl.GetValue();
             EXPECT_DOUBLE_EQ(c.value, value);
             SetFocus(GetDlgItem(w, kIdOk));
-            PumpMessages(20);
+            PumpUntilIdle(20);
             EXPECT_EQ(c.left, TextOf(edit));
         }
         ClickWindow(GetDlgItem(w, kIdCancel));

@@ -24,7 +24,7 @@ void MakeEdits(cCtrlbDlg* dlg, HWND w) {
     SetFocus(GetDlgItem(w, IDC_CB_TRACK));
     SendMessageA(GetDlgItem(w, IDC_CB_TRACK), TBM_SETPOS, TRUE, 40);
     PressKey(VK_RIGHT);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     EXPECT_EQ(41, dlg->m_Track.m_Ctrl.GetPos());
     EXPECT_EQ("41", ItemText(w, IDC_CB_TRACKVAL)) << "the companion follows the thumb";
 }
@@ -96,7 +96,7 @@ TEST_F(CtrlbTest, LabelsAndButtonsAreBoundByIdAndTellWhichButtonWasPressed) {
     EXPECT_EQ("高さ：", ItemText(dlg.m_hWnd, IDC_CB_LABEL));
     ASSERT_TRUE(BringToFront(dlg.m_hWnd));
     ClickWindow(dlg.m_Button.m_Ctrl.m_hWnd);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     EXPECT_EQ(IDC_CB_BUTTON, dlg.GetChangedCtrlId(MAKEWPARAM(IDC_CB_BUTTON, BN_CLICKED)));
     ASSERT_FALSE(dlg.m_Commands.empty());
     EXPECT_EQ(IDC_CB_BUTTON, dlg.m_Commands.back());
@@ -266,7 +266,7 @@ TEST_F(CtrlbTest, ScrollBarKeepsRangeAndPageAndSwallowsTheRightClick) {
 
     ASSERT_TRUE(BringToFront(dlg.m_hWnd));
     ClickWindow(bar.m_hWnd, true);
-    PumpMessages(50);
+    PumpUntilIdle(50);
     EXPECT_EQ(0, menus) << "no context menu is asked for";
 }
 
@@ -336,7 +336,7 @@ TEST_F(CtrlbTest, ADialogRunAgainSubclassesItsNewWindows) {
         ASSERT_TRUE(BringToFront(dlg.m_hWnd));
         menus = 0;
         ClickWindow(bar, true);
-        PumpMessages(50);
+        PumpUntilIdle(50);
         EXPECT_EQ(0, menus) << "no context menu is asked for";
         dlg.Close(0);
         EXPECT_EQ(nullptr, dlg.m_hWnd);

@@ -104,7 +104,7 @@ TEST_F(MouseTest, RightClickOpensThePopupMenuButNotAPressFromBeforeTheWindow) {
     POINT pt = EmptyPoint(dlg.m_hWnd);
     MoveMouseTo(pt.x, pt.y);
     MouseButton(true, false);
-    PumpMessages(50);
+    PumpUntilIdle(50);
     EXPECT_EQ(0, dlg.m_nRightClicks);
 
     // a click as a person makes it: the button stays down for a while
