@@ -171,7 +171,7 @@ TEST_F(SoundTest, ManagerSlotsTakeTheirFilesByExtension) {
 // Whether MIDI output has a device here.
 bool MidiDeviceOpens() { return midiOutGetNumDevs() > 0; }
 
-TEST_F(SoundTest, ManagerWithTheDeviceAbsentReportsNothingPlaying) {
+TEST_F(SoundTest, ManagerWithTheDeviceAbsentFailsOnlyWhereNothingLoads) {
     char ogg[1][kOggNameSize] = {"bgm\\Free.ogg"};
     char mid[1][kMidNameSize] = {"bgm\\Free.mid"};
     cBgmManager bgm;
