@@ -139,8 +139,9 @@ int cMidiSet::Play(int channel, const char* path, int loop) {
         SoundOutOfMemory();
         return 0;
     }
-    // Without a song or without a stream to play it on there is nothing to hear.
-    if (!slot->HasSong() || !slot->IsOpen()) return 0;
+    // Only a player without a song fails: a stream that did not open (no
+    // device) has been logged by the player, which plays nothing then.
+    if (!slot->HasSong()) return 0;
     slot->Play(loop);
     return 1;
 }

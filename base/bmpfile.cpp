@@ -24,6 +24,17 @@ long long FileSize(FILE* f) {
 
 }  // namespace
 
+long BmpColorTableOffset(FILE* f) {
+    uint8_t head[kBmpHeadersSize] = {};
+    if (fseek(f, 0, SEEK_SET) != 0) return kBmpHeadersSize;
+    size_t got = fread(head, 1, sizeof head, f);
+    if (got < sizeof head || head[0] != 'B' || head[1] != 'M') return kBmpHeadersSize;
+    uint32_t infoSize = Le32(head + 14);
+    // an older or absurd header tells nothing usable
+    if (infoSize < static_cast<uint32_t>(kBmpInfoHeaderSize) || infoSize > kBmpMaxInfoSize) return kBmpHeadersSize;
+    return static_cast<long>(kBmpFileHeaderSize + infoSize);
+}
+
 uint64_t BmpRowBytes(int width, int bits) {
     return (static_cast<uint64_t>(width) * static_cast<uint64_t>(bits) + 31) / 32 * 4;
 }
@@ -54,15 +65,19 @@ eBmpCheck ReadBmpLayout(FILE* f, sBmpLayout* out) {
     int rows = topDown ? -height : height;
     uint64_t rowBytes = BmpRowBytes(width, bits);
     uint64_t headersEnd = static_cast<uint64_t>(kBmpFileHeaderSize) + infoSize;
-    if (pixelOffset < headersEnd) return kBmpUnreadable;
     uint64_t size = static_cast<uint64_t>(fileSize);
-    if (pixelOffset > size || rowBytes * static_cast<uint64_t>(rows) > size - pixelOffset) return kBmpUnreadable;
+    uint64_t offset = pixelOffset;
+    // An offset inside the headers cannot be where the pixels are: they are
+    // read right behind the headers (and the colour table of 256 colours),
+    // where a reader that does not use the offset finds them.
+    if (offset < headersEnd) offset = headersEnd + (bits == 8 ? kBmpColorTableSize : 0);
+    if (offset > size || rowBytes * static_cast<uint64_t>(rows) > size - offset) return kBmpUnreadable;
 
     out->width = width;
     out->height = rows;
     out->bits = bits;
     out->topDown = topDown;
-    out->pixelOffset = pixelOffset;
+    out->pixelOffset = static_cast<uint32_t>(offset);
     out->rowBytes = static_cast<uint32_t>(rowBytes);
     return kBmpOk;
 }

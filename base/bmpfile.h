@@ -31,6 +31,14 @@ struct sBmpLayout {
     uint32_t rowBytes = 0;   // bytes of one file row, padding included
 };
 
+// Largest information header whose size is taken as it stands.
+const uint32_t kBmpMaxInfoSize = 4096;
+
+// Where the colour table of an open file starts: behind the information
+// header, whose size the header gives; byte 54 when the file has no usable
+// header. Reads from the file's start.
+long BmpColorTableOffset(FILE* f);
+
 // Bytes of one row of the given width and depth, rounded up to 4.
 uint64_t BmpRowBytes(int width, int bits);
 

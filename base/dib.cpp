@@ -66,7 +66,7 @@ bool LoadPaletteFile(RGBQUAD* table, const char* path) {
     if (!f) return false;
     uint8_t buf[sizeof(RGBQUAD) * 256];
     size_t got = 0;
-    if (fseek(f, kBmpHeadersSize, SEEK_SET) == 0) got = fread(buf, 1, sizeof buf, f);
+    if (fseek(f, BmpColorTableOffset(f), SEEK_SET) == 0) got = fread(buf, 1, sizeof buf, f);
     memcpy(table, buf, got / sizeof(RGBQUAD) * sizeof(RGBQUAD));
     fclose(f);
     return true;

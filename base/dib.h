@@ -25,8 +25,9 @@ extern RGBQUAD g_MaskColor;
 extern const char kPaletteFile[];     // "bmp\plt\Palette.bmp"
 extern const char kStdPaletteFile[];  // "bmp\plt\Palette2.bmp"
 
-// Reads the 256-entry colour table of a BMP file (from byte 54, whatever its
-// header says) into table. False only when the file does not open; a short
+// Reads the 256-entry colour table of a BMP file into table, from where its
+// headers put it (byte 54 for the usual 40-byte information header, and for
+// a file whose header tells nothing usable). False only when the file does not open; a short
 // file leaves the entries it does not hold as they were.
 bool LoadPaletteFile(RGBQUAD* table, const char* path);
 bool LoadPalette(const char* path);

@@ -31,36 +31,72 @@ struct sMidiEvent {
 
 const uint8_t kEndOfTrack[2] = {0x2F, 0x00};
 
-// Reads the tracks into lists of events. False when a track is cut short or
-// holds a length that runs past its chunk.
+// Whether a length quantity that could not be read was cut short by the end
+// of the data (every byte left has its high bit set) rather than too long.
+bool CutShort(const uint8_t* p, size_t avail) {
+    if (avail >= 4) return false;
+    for (size_t i = 0; i < avail; ++i)
+        if (!(p[i] & 0x80)) return false;
+    return true;
+}
+
+const size_t kNoChunk = size_t(-1);
+
+// The position of the first track chunk at or after pos, chunks of other
+// kinds passed over by their lengths; kNoChunk when the file holds none
+// there (or what stands there is no chunk that fits the file).
+size_t FindTrackChunk(const uint8_t* data, size_t size, size_t pos) {
+    while (pos <= size && size - pos >= 8) {
+        if (memcmp(data + pos, "MTrk", 4) == 0) return pos;
+        uint32_t len = Be32(data + pos + 4);
+        if (len > size - pos - 8) return kNoChunk;
+        pos += 8 + size_t(len);
+    }
+    return kNoChunk;
+}
+
+// Reads the tracks into lists of events. The chunk length does not bound a
+// track: a track runs to its end-of-track event, and the next chunk follows
+// it; a
+// track without one runs to the end of the file, where an event cut short is
+// left out. Every read is bounded by the end of the file. False only for
+// bytes that are no event (a data byte without any status, a length quantity
+// of more than four bytes, times beyond 32 bits).
 bool ReadTracks(const uint8_t* data, size_t size, int tracks, std::vector<std::vector<sMidiEvent>>* out,
                 size_t* total) {
     out->assign(size_t(tracks), std::vector<sMidiEvent>());
     uint32_t latestEnd = 0;
     size_t pos = 14;
     *total = 0;
+    size_t declaredEnd = 0;  // where the last track's chunk says it ends; 0 when outside the file
     for (int t = 0; t < tracks; ++t) {
-        // Chunks of other kinds before the track are passed over.
-        for (;;) {
-            if (size - pos < 8) return false;
-            uint32_t len = Be32(data + pos + 4);
-            if (len > size - pos - 8) return false;
-            if (memcmp(data + pos, "MTrk", 4) == 0) break;
-            pos += 8 + size_t(len);
-        }
-        const size_t end = pos + 8 + Be32(data + pos + 4);
+        // The next track chunk follows the end of the last track, chunks of
+        // other kinds before it passed over. Where no chunk follows (bytes
+        // left behind the end-of-track event inside its chunk), the chunk
+        // the last chunk's length points at is taken. A file that holds no
+        // further track ends the reading.
+        size_t at = FindTrackChunk(data, size, pos);
+        if (at == kNoChunk && declaredEnd && declaredEnd != pos) at = FindTrackChunk(data, size, declaredEnd);
+        if (at == kNoChunk) break;
+        pos = at;
+        const uint32_t chunkLen = Be32(data + pos + 4);
+        declaredEnd = chunkLen <= size - pos - 8 ? pos + 8 + size_t(chunkLen) : 0;
         pos += 8;
         uint32_t time = 0;
         uint8_t running = 0;
-        bool ended = false;
-        while (!ended) {
+        for (;;) {
+            // Every break of this loop ends the track at the time reached.
+            if (pos >= size) break;
             uint32_t delta;
-            int n = cMidiFile::ReadVarLen(data + pos, &delta, end - pos);
-            if (n == 0) return false;
+            int n = cMidiFile::ReadVarLen(data + pos, &delta, size - pos);
+            if (n == 0) {
+                if (CutShort(data + pos, size - pos)) break;
+                return false;
+            }
             pos += size_t(n);
             if (time + delta < time) return false;  // beyond 32 bits of ticks
             time += delta;
-            if (pos >= end) return false;
+            if (pos >= size) break;
             uint8_t status;
             if (data[pos] & 0x80) {
                 status = data[pos++];
@@ -69,34 +105,43 @@ bool ReadTracks(const uint8_t* data, size_t size, int tracks, std::vector<std::v
                 if (status == 0) return false;  // data byte without any status
             }
             running = status;
+            const size_t left = size - pos;
             size_t bytes;
             if (status == 0xFF) {
-                if (end - pos >= 2 && memcmp(data + pos, kEndOfTrack, 2) == 0) {
-                    if (time > latestEnd) latestEnd = time;
-                    pos = end;  // the next chunk follows this one
-                    ended = true;
-                    continue;
+                if (left >= 2 && memcmp(data + pos, kEndOfTrack, 2) == 0) {
+                    pos += 2;  // the next chunk follows the end of the track
+                    break;
                 }
-                if (pos >= end) return false;
+                if (left < 2) break;
                 uint32_t len;
-                int m = cMidiFile::ReadVarLen(data + pos + 1, &len, end - pos - 1);
-                if (m == 0) return false;
+                int m = cMidiFile::ReadVarLen(data + pos + 1, &len, left - 1);
+                if (m == 0) {
+                    if (CutShort(data + pos + 1, left - 1)) break;
+                    return false;
+                }
                 bytes = 1 + size_t(m) + len;
             } else if (status == 0xF0 || status == 0xF7) {
                 uint32_t len;
-                int m = cMidiFile::ReadVarLen(data + pos, &len, end - pos);
-                if (m == 0) return false;
+                int m = cMidiFile::ReadVarLen(data + pos, &len, left);
+                if (m == 0) {
+                    if (CutShort(data + pos, left)) break;
+                    return false;
+                }
                 bytes = size_t(m) + len;
             } else if ((status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0) {
                 bytes = 1;
             } else {
                 bytes = 2;
             }
-            if (bytes > end - pos) return false;
+            if (bytes > left) {  // cut short by the end of the file
+                pos = size;
+                break;
+            }
             (*out)[size_t(t)].push_back(sMidiEvent{time, status, uint32_t(pos), uint32_t(bytes)});
             ++*total;
             pos += bytes;
         }
+        if (time > latestEnd) latestEnd = time;
     }
     out->back().push_back(sMidiEvent{latestEnd, 0xFF, 0, 0});  // the end of the song, marked by size 0
     ++*total;

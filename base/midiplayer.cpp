@@ -231,7 +231,9 @@ int cMidiPlayer::FillBuffer(const uint8_t* events, int avail, MIDIHDR* hdr) {
                 if (m == 0 || len > uint32_t(left - 2 - m)) break;
                 bytes = 2 + m + int(len);
                 if (ev[1] == 0x51 && len == 3) {
-                    word = (DWORD(MEVT_TEMPO) << 24) | (DWORD(ev[3]) << 16) | (DWORD(ev[4]) << 8) | ev[5];
+                    // the tempo's three bytes follow its length quantity, however long that is
+                    const uint8_t* t = ev + 2 + m;
+                    word = (DWORD(MEVT_TEMPO) << 24) | (DWORD(t[0]) << 16) | (DWORD(t[1]) << 8) | t[2];
                 } else {
                     carried += delta;  // not sent; its time goes to the next event
                     p += n + bytes;

@@ -49,5 +49,9 @@ int FormatBounded(char* buf, int size, const char* fmt, va_list ap);
 inline bool IsSjisLead(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
+// True when byte c can follow a lead byte as the second byte of a character.
+inline bool IsSjisTrail(unsigned char c) {
+    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
 // Length of s[0, len) after dropping a lead byte left without its trail byte.
 int SjisSafeLength(const char* s, int len);

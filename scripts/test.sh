@@ -14,7 +14,8 @@ if [ "$TEST_ARCH" != i686 ]; then
   configure_and_build "$TEST_ARCH"
 fi
 
-# One display and one Wine server for the whole run.
+# One Wine server for the whole run. The display made here serves the prefix;
+# each test program gets a display of its own (tests/CMakeLists.txt).
 dir="$ROOT/build/$TEST_ARCH"
 if [ -z "${DISPLAY:-}" ]; then
   dfile=$(mktemp)

@@ -8,10 +8,6 @@ const int kDefaultBufSize = 4096;
 const int kDefaultLineChars = 1024;
 const int kDefaultLines = 32;
 
-bool IsSjisTrail(unsigned char c) {
-    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
-}
-
 int CountLines(const cString& text) {
     if (text.empty()) return 0;
     return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));

@@ -62,7 +62,9 @@ cString CleanNumberText(const cString& text) {
     size_t i = 0;
     while (i < s.size()) {
         unsigned char c = static_cast<unsigned char>(s[i]);
-        if (IsSjisLead(c) && i + 1 < s.size())
+        // a double-byte character goes whole; a lead byte without its
+        // trail byte goes alone, and the byte after it is judged by itself
+        if (IsSjisLead(c) && i + 1 < s.size() && IsSjisTrail(static_cast<unsigned char>(s[i + 1])))
             s.erase(i, 2);
         else if ((c == '-' && i == 0) || c == '.' || (c >= '0' && c <= '9'))
             ++i;

@@ -23,6 +23,11 @@ template <>
 struct cEditValType<char> {
     static const int kCode = 0;
 };
+// signed char (int8_t, the byte fields of the records) holds what char holds
+template <>
+struct cEditValType<signed char> {
+    static const int kCode = 0;
+};
 template <>
 struct cEditValType<unsigned char> {
     static const int kCode = 1;
@@ -131,9 +136,11 @@ public:
         if (param.m_nSpinId) AttachSpin(owner, param.m_nSpinId);
         m_nTypeCode = GetTypeCode();
         m_bFloat = m_nTypeCode == 6 || m_nTypeCode == 7;
-        // a window that another value edit already subclasses keeps that one:
-        // subclassing it again would make the procedure call itself
-        if (m_hWnd && !m_lpfnOrgProc && !GetPropA(m_hWnd, kEditValProp)) {
+        // every new window is subclassed again (a dialog run a second time
+        // makes new edit windows); a window that a value edit already
+        // subclasses keeps that one: subclassing it again would make the
+        // procedure call itself
+        if (m_hWnd && !GetPropA(m_hWnd, kEditValProp)) {
             SetPropA(m_hWnd, kEditValProp, this);
             m_lpfnOrgProc = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditValProc)));

@@ -61,7 +61,9 @@ public:
         m_bAllowEmpty = m_nMinCount <= 0 && !m_bSeparator;
         m_lpfnText = param.m_lpfnText;
         RemoveStyle(LBS_SORT);
-        if (m_hWnd && !m_lpfnOrgProc && !GetPropA(m_hWnd, kCtrlListProp)) {
+        // every new window is subclassed again (its procedure saved anew); a
+        // window that a list already subclasses keeps that one
+        if (m_hWnd && !GetPropA(m_hWnd, kCtrlListProp)) {
             SetPropA(m_hWnd, kCtrlListProp, static_cast<cCtrl*>(this));
             m_lpfnOrgProc = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CtrlListProc)));

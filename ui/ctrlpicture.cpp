@@ -5,6 +5,48 @@ cCtrlPicture::~cCtrlPicture() {
     ReleaseScreen();
 }
 
+namespace {
+
+// A surface holding no drawing object of its own, whose bytes a copy may
+// take without sharing anything.
+bool IsBare(const cDib& dib) {
+    return !dib.m_hDC && !dib.m_hBitmap && !dib.m_hMaskDC && !dib.m_hMaskBitmap && !dib.m_hFont && !dib.m_hPen;
+}
+
+void CopyBare(cDib* dst, const cDib& src) {
+    if (!IsBare(src)) return;
+    dst->m_hOldBitmap = src.m_hOldBitmap;
+    dst->m_BitmapInfo = src.m_BitmapInfo;
+    dst->m_pBits = src.m_pBits;
+    dst->m_Width = src.m_Width;
+    dst->m_Height = src.m_Height;
+    dst->m_hOldMaskBitmap = src.m_hOldMaskBitmap;
+    dst->m_pMaskBits = src.m_pMaskBits;
+    dst->m_hOldPen = src.m_hOldPen;
+}
+
+}  // namespace
+
+cCtrlPicture::cCtrlPicture(const cCtrlPicture& src) : cCtrl(src), m_hScreenWnd(nullptr) {
+    CopySurfaces(src);
+}
+
+cCtrlPicture& cCtrlPicture::operator=(const cCtrlPicture& src) {
+    if (this == &src) return *this;
+    cCtrl::operator=(src);
+    m_Offscreen.Delete();
+    ReleaseScreen();
+    m_Offscreen = cDib();
+    m_Screen = cDib();
+    CopySurfaces(src);
+    return *this;
+}
+
+void cCtrlPicture::CopySurfaces(const cCtrlPicture& src) {
+    CopyBare(&m_Screen, src.m_Screen);
+    CopyBare(&m_Offscreen, src.m_Offscreen);
+}
+
 // The screen surface only borrows the window's device context: give it back.
 void cCtrlPicture::ReleaseScreen() {
     m_Screen.Delete();

@@ -21,8 +21,14 @@ class cCtrlPicture : public cCtrl {
 public:
     cCtrlPicture() : m_hScreenWnd(nullptr) { m_nKind = kCtrlPicture; }
     ~cCtrlPicture() override;
-    cCtrlPicture(const cCtrlPicture&) = delete;
-    cCtrlPicture& operator=(const cCtrlPicture&) = delete;
+    // Items are copied while a dialog builds its item vectors, before their
+    // surfaces exist: a copy takes the base fields (assignment only the window
+    // and the id, as every control) and the two surfaces as they stand. A
+    // surface that already holds drawing objects stays with its own picture,
+    // and the copy starts without it: two pictures never release the same
+    // objects.
+    cCtrlPicture(const cCtrlPicture& src);
+    cCtrlPicture& operator=(const cCtrlPicture& src);
 
     // Binds the control and makes its surfaces; a record with a width and a
     // height sizes the control first. Attaching again replaces both surfaces.
@@ -37,6 +43,7 @@ public:
 
 private:
     void ReleaseScreen();
+    void CopySurfaces(const cCtrlPicture& src);
 };
 
 using cCtrlPictureItem = cCtrlItem<cCtrlPicture, cCtrlPictureParam>;

@@ -42,7 +42,8 @@ void cCtrlScroll::Attach(cDlg* owner, const cCtrlScrollParam& param) {
     HWND wnd = Bar(&bar);
     SCROLLINFO si = {sizeof si, SIF_RANGE | SIF_PAGE, m_nMin, m_nMax, static_cast<UINT>(m_nPage), 0, 0};
     if (wnd) SetScrollInfo(wnd, bar, &si, m_bRedraw);
-    if (m_hWnd && !m_lpfnOrgProc) {
+    // every new window is subclassed again; one already subclassed keeps it
+    if (m_hWnd && !GetPropA(m_hWnd, kScrollProp)) {
         SetPropA(m_hWnd, kScrollProp, this);
         m_lpfnOrgProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ScrollBarProc)));

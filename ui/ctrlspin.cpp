@@ -63,7 +63,10 @@ T cCtrlSpin<T>::StepValue(T value, int delta) const {
 }
 
 template class cCtrlSpin<char>;
+template class cCtrlSpin<signed char>;
 template class cCtrlSpin<unsigned char>;
 template class cCtrlSpin<short>;
+template class cCtrlSpin<unsigned short>;
 template class cCtrlSpin<int>;
+template class cCtrlSpin<unsigned int>;
 template class cCtrlSpin<double>;

@@ -53,8 +53,13 @@ private:
     void SendRange();
 };
 
+// Every integer width the records hold (int8_t is signed char, distinct
+// from char), and double.
 extern template class cCtrlSpin<char>;
+extern template class cCtrlSpin<signed char>;
 extern template class cCtrlSpin<unsigned char>;
 extern template class cCtrlSpin<short>;
+extern template class cCtrlSpin<unsigned short>;
 extern template class cCtrlSpin<int>;
+extern template class cCtrlSpin<unsigned int>;
 extern template class cCtrlSpin<double>;

@@ -81,7 +81,13 @@ void cDlg::Create(int templateId, cDlg* parent, int kind, cWndRegistry* registry
 }
 
 cDlg::~cDlg() {
+    // A window still open here (a derived destructor that did not close it)
+    // is destroyed with this class's table: its WM_DESTROY no longer reaches
+    // cDlg::DefMsgProc, so the windows the run hid or disabled are given
+    // back here.
+    const bool open = m_hWnd && IsWindow(m_hWnd);
     DestroyModeless();
+    if (open) RestoreWindows();
     if (m_hWnd && IsWindow(m_hWnd)) {
         // a window that outlives its object (a modal loop still unwinding)
         // must not reach it any more
@@ -106,6 +112,12 @@ int cDlg::RunModal(int runFlags) {
                                 reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
     ShowOthers(1);
+    if (r == -1) {
+        // no dialog was shown: reported as a modeless one that cannot be
+        // made, and the caller reads it as cancelled, never as OK
+        ResourceError();
+        return 0;
+    }
     return static_cast<int>(r);
 }
 
@@ -241,7 +253,9 @@ void cDlg::OnInitDialog(WPARAM, LPARAM) {
         m_lpRegKey = this;
         if (m_lpRegistry) m_lpRegistry->AddWindow(this);
     }
-    if (!m_lpfnOrgProc) {
+    // every new window of the object is subclassed (a dialog run again has
+    // a new window); the procedure saved is that window's own
+    if (!GetPropA(m_hWnd, kDlgClassProp)) {
         SetPropA(m_hWnd, kDlgClassProp, this);
         m_lpfnOrgProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DlgSubclassProc)));

@@ -55,14 +55,20 @@ void ForwardKey(WPARAM key, LPARAM lParam) {
     const cHook* hook = static_cast<const cHook*>(GetPropA(wnd, kHookProp));
     // Not a dialog of ours (a property sheet frame, a message box...).
     if (!hook || hook->m_hWnd != wnd) return;
+    const bool released = (lParam & 0x80000000) != 0;
+    // Ctrl is followed whatever happens to the key after: a release missed
+    // here would leave g_CtrlDown set, and modeless dialogs without copies.
+    if (released && key == VK_CONTROL) g_CtrlDown = 0;
     // While a menu is open its own loop takes the keys from the queue: a
     // copy would reach the menu as a second key press.
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
-    if (GetGUIThreadInfo(GetCurrentThreadId(), &gui) && (gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE))) return;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &gui) && (gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE))) {
+        if (!released && key == VK_CONTROL) g_CtrlDown = 1;
+        return;
+    }
 
-    if (lParam & 0x80000000) {  // released
-        if (key == VK_CONTROL) g_CtrlDown = 0;
+    if (released) {
         CopyKey(wnd, hook, WM_KEYUP, key, lParam);
         return;
     }

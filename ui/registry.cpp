@@ -95,8 +95,15 @@ bool cWndRegistry::PreTranslate(MSG* msg) {
 }
 
 void cWndRegistry::ShowAll(bool flag) {
-    for (int i = 0; i < static_cast<int>(m_Wnds.size()); ++i)
-        if (m_Wnds[i]->m_hWnd) ShowWindow(m_Wnds[i]->m_hWnd, flag ? SW_SHOW : SW_HIDE);
+    for (int i = 0; i < static_cast<int>(m_Wnds.size()); ++i) {
+        cDlg* w = m_Wnds[i];
+        if (!w->m_hWnd) continue;
+        // a sheet shows only its current page: the others stay hidden under it
+        if (flag && w->m_nKind == kWndPage && w->m_hSheet &&
+            reinterpret_cast<HWND>(SendMessageA(w->m_hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)) != w->m_hWnd)
+            continue;
+        ShowWindow(w->m_hWnd, flag ? SW_SHOW : SW_HIDE);
+    }
     for (int i = 0; i < static_cast<int>(m_Sheets.size()); ++i) {
         HWND wnd = m_Sheets[i].m_lpSheet->m_hWnd;
         if (wnd) ShowWindow(wnd, flag ? SW_SHOW : SW_HIDE);
@@ -123,6 +130,22 @@ void cWndRegistry::EnableAll(bool flag) {
 }
 
 void cWndRegistry::CallFrame() {
-    // a window may leave the list from its own OnFrame
-    for (int i = 0; i < static_cast<int>(m_Wnds.size()); ++i) m_Wnds[i]->OnFrame();
+    // A window may leave the list (or change it) from its own OnFrame: the
+    // walk goes on behind the window just called, wherever it stands now,
+    // and at the same index when it has left.
+    int i = 0;
+    while (i < static_cast<int>(m_Wnds.size())) {
+        cDlg* w = m_Wnds[i];
+        w->OnFrame();
+        if (i < static_cast<int>(m_Wnds.size()) && m_Wnds[i] == w) {
+            ++i;
+            continue;
+        }
+        for (int k = 0; k < static_cast<int>(m_Wnds.size()); ++k) {
+            if (m_Wnds[k] == w) {
+                i = k + 1;
+                break;
+            }
+        }
+    }
 }

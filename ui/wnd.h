@@ -30,6 +30,12 @@ struct sToolButton {
     const char* m_lpTip;
 };
 
+// Bytes of the tool record given to a tooltip (up to its lParam).
+const UINT kToolInfoSize = TTTOOLINFOA_V2_SIZE;
+#if !defined(_WIN64)
+static_assert(TTTOOLINFOA_V2_SIZE == 44, "the tool record of the 32-bit program");
+#endif
+
 struct sAccelEntry {
     HACCEL m_hTable;
     HWND m_hTarget;

@@ -34,7 +34,8 @@ void cWnd::AddToolTip(const sToolButton* entry, int index) {
                                CW_USEDEFAULT, m_hWnd, nullptr, m_hInst, nullptr);
     if (index < 0) index = static_cast<int>(SendMessageA(m_hToolbar, TB_BUTTONCOUNT, 0, 0)) - 1;
     TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    // the record with its lParam: 44 bytes in the 32-bit program
+    info.cbSize = kToolInfoSize;
     info.uFlags = TTF_SUBCLASS;
     info.hwnd = m_hToolbar;
     info.uId = reinterpret_cast<UINT_PTR>(entry->m_lpTip);

@@ -1,5 +1,7 @@
 // The ogg player library Vox.dll: CreateVox makes a player; the editor loads
-// the library at run time and calls the players through this table.
+// the library at run time and calls the players through this table, slot by
+// slot: Load 0, Play 1, Stop 2, Unload 3, SetLoop 4, five to eight unused,
+// Release 9.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +19,13 @@ public:
     // How often the file repeats after its first time: 0 plays once,
     // kVoxEndless plays on until stopped.
     virtual void SetLoop(int32_t count) = 0;
-    // Destroys the player.
+    // Slots 5 to 8 of the table: held by every player, never called by the
+    // editor.
+    virtual void Reserved5() = 0;
+    virtual void Reserved6() = 0;
+    virtual void Reserved7() = 0;
+    virtual void Reserved8() = 0;
+    // Destroys the player (slot 9).
     virtual void Release() = 0;
 
 protected:

@@ -71,6 +71,11 @@ public:
 
     void SetLoop(int32_t count) override { m_nLoop = count < 0 ? 0 : count; }
 
+    void Reserved5() override {}
+    void Reserved6() override {}
+    void Reserved7() override {}
+    void Reserved8() override {}
+
     void Release() override {
         Unload();
         delete this;

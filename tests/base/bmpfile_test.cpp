@@ -86,7 +86,6 @@ TEST(BmpLayout, BrokenAndForeignHeadersAreRefused) {
         {"most negative height", kBmpAtHeight, 4, static_cast<uint32_t>(INT_MIN), good.size(), kBmpUnreadable},
         {"more rows than the file holds", kBmpAtHeight, 4, 4, good.size(), kBmpUnreadable},
         {"wider than the file holds", kBmpAtWidth, 4, 9, good.size(), kBmpUnreadable},
-        {"pixels inside the headers", kBmpAtPixelOffset, 4, 20, good.size(), kBmpUnreadable},
         {"pixels beyond the end", kBmpAtPixelOffset, 4, 0xFFFFFFF0, good.size(), kBmpUnreadable},
         {"information header beyond the end", kBmpAtInfoSize, 4, 0xFFFFFFFF, good.size(), kBmpUnreadable},
         {"last row cut short", 0, 0, 0, good.size() - 1, kBmpUnreadable},
@@ -148,4 +147,74 @@ TEST(BmpRows, PixelsAreTakenFromTheirOffsetBehindAShortColourTable) {
     ASSERT_TRUE(ReadBmpRows(f, l, dst.data(), 3));
     fclose(f);
     EXPECT_EQ(s.pixels, dst);
+}
+
+// A pixel offset that lies inside the headers is no place for pixels: they
+// are read right behind the headers (and the colour table of 256 colours).
+TEST(BmpRows, AnOffsetInsideTheHeadersReadsThePixelsBehindThem) {
+    struct Case {
+        const char* what;
+        int bits;
+        uint32_t infoSize;
+        uint32_t offset;
+        uint32_t read;
+    } cases[] = {
+        {"8 bits, offset 20", 8, 40, 20, 54 + 1024},
+        {"8 bits, offset 0", 8, 40, 0, 54 + 1024},
+        {"24 bits, offset 53", 24, 40, 53, 54},
+        {"24 bits, larger header, offset 54", 24, 108, 54, 14 + 108},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BmpSpec s = Spec(3, 2, c.bits);
+        s.infoSize = c.infoSize;
+        std::string bytes = MakeBmp(s);
+        PutLe32(&bytes, kBmpAtPixelOffset, c.offset);
+        ASSERT_TRUE(WriteWholeFile("inside.bmp", bytes));
+        FILE* f = fopen("inside.bmp", "rb");
+        ASSERT_NE(nullptr, f);
+        sBmpLayout l;
+        ASSERT_EQ(kBmpOk, ReadBmpLayout(f, &l));
+        EXPECT_EQ(c.read, l.pixelOffset);
+        std::vector<uint8_t> dst(s.pixels.size());
+        ASSERT_TRUE(ReadBmpRows(f, l, dst.data(), static_cast<size_t>(3 * c.bits / 8)));
+        fclose(f);
+        EXPECT_EQ(s.pixels, dst);
+    }
+    // behind the headers there must still be room for every row
+    std::string cut = MakeBmp(Spec(3, 2, 24));
+    PutLe32(&cut, kBmpAtPixelOffset, 20);
+    cut.resize(cut.size() - 1);
+    sBmpLayout l;
+    EXPECT_EQ(kBmpUnreadable, CheckBytes(cut, &l));
+}
+
+// The colour table of a palette file is where its headers put it.
+TEST(BmpLayout, ColourTableOffsetFollowsTheInformationHeader) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        long offset;
+    };
+    BmpSpec v5 = Spec(2, 2, 8);
+    v5.infoSize = 124;
+    std::string absurd = MakeBmp(Spec(2, 2, 8));
+    PutLe32(&absurd, kBmpAtInfoSize, 0x7FFFFFFF);
+    std::string core = MakeBmp(Spec(2, 2, 8));
+    PutLe32(&core, kBmpAtInfoSize, 12);
+    const Case cases[] = {
+        {"40-byte header", MakeBmp(Spec(2, 2, 8)), 54},
+        {"124-byte header", MakeBmp(v5), 14 + 124},
+        {"absurd header size", absurd, 54},
+        {"old 12-byte header", core, 54},
+        {"not a BMP", std::string(60, 'h'), 54},
+        {"shorter than the headers", std::string("BM") + std::string(20, '\0'), 54},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(WriteWholeFile("table.bmp", c.bytes));
+        FILE* f = fopen("table.bmp", "rb");
+        ASSERT_NE(nullptr, f);
+        EXPECT_EQ(c.offset, BmpColorTableOffset(f)) << c.what;
+        fclose(f);
+    }
 }

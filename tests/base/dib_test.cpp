@@ -89,6 +89,26 @@ TEST_F(DibTest, PaletteFileIsReadFromByte54WhateverTheHeaderSays) {
     EXPECT_EQ(TableBytes(want, 256), TableBytes(table, 256));
 }
 
+// A palette image saved with a larger information header (as current
+// painting programs write them) has its colours behind that header.
+TEST_F(DibTest, PaletteFileIsReadFromWhereItsHeadersPutTheTable) {
+    RGBQUAD want[256];
+    for (int i = 0; i < 256; ++i) want[i] = RGBQUAD{BYTE(255 - i), BYTE(i * 5), BYTE(i * 11), 0};
+    for (uint32_t infoSize : {40u, 108u, 124u}) {
+        SCOPED_TRACE(infoSize);
+        BmpSpec s;
+        s.width = 4;
+        s.height = 2;
+        s.bits = 8;
+        s.infoSize = infoSize;
+        s.colors.assign(reinterpret_cast<const uint8_t*>(want), reinterpret_cast<const uint8_t*>(want) + 1024);
+        ASSERT_TRUE(WriteBmp("pal.bmp", s));
+        RGBQUAD table[256] = {};
+        ASSERT_TRUE(LoadPaletteFile(table, "pal.bmp"));
+        EXPECT_EQ(TableBytes(want, 256), TableBytes(table, 256));
+    }
+}
+
 TEST_F(DibTest, PaletteFileMissingOrShortKeepsWhatItDoesNotHold) {
     RGBQUAD table[256];
     memset(table, 0x11, sizeof table);

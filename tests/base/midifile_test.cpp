@@ -99,12 +99,9 @@ TEST(MidiFile, RefusedFilesLogTheirReasonAndGiveNoImage) {
     ASSERT_EQ(1, CreateReportLog("Report_Editor.txt"));
     const std::string note = Bytes({0x00, 0x90, 0x3C, 0x64});
     const std::string good = note + Bytes({0x00}) + kEot;
-    std::string cutShort = SmfFile(0, {good});
-    cutShort.resize(cutShort.size() - 2);
     std::string longSong;  // 17 deltas of 0x0FFFFFFF ticks
     for (int i = 0; i < 17; ++i) longSong += Bytes({0xFF, 0xFF, 0xFF, 0x7F, 0x90, 0x3C, 0x64});
     longSong += Bytes({0x00}) + kEot;
-    std::string longChunk = Header(0, 1) + "MTrk" + Be32Str(100) + good;
     struct Case {
         const char* what;
         std::string bytes;
@@ -119,17 +116,8 @@ TEST(MidiFile, RefusedFilesLogTheirReasonAndGiveNoImage) {
         {"format 3", SmfFile(3, {good}), "Midi song.mid Init 対応フォーマットが0または1でない"},
         {"no MTrk behind the header", Header(0, 1) + "MTrX" + Be32Str(7) + good, "Midi song.mid Init 標準MIDIでない(4)"},
         {"no tracks", Header(1, 0) + Track(good), "Midi song.mid Init トラックがない"},
-        {"cut short", cutShort, "Midi song.mid Init トラックが壊れている"},
-        {"chunk longer than the file", longChunk, "Midi song.mid Init トラックが壊れている"},
-        {"no end of track", SmfFile(0, {note}), "Midi song.mid Init トラックが壊れている"},
-        {"fewer tracks than counted", Header(1, 2) + Track(good), "Midi song.mid Init トラックが壊れている"},
         {"five-byte delta", SmfFile(0, {Bytes({0x81, 0x81, 0x81, 0x81, 0x00}) + good}),
          "Midi song.mid Init トラックが壊れている"},
-        {"meta length past the chunk", SmfFile(0, {Bytes({0x00, 0xFF, 0x01, 0x7F, 'x', 0x00}) + kEot}),
-         "Midi song.mid Init トラックが壊れている"},
-        {"sysex length past the chunk", SmfFile(0, {Bytes({0x00, 0xF0, 0x20, 0x01})}),
-         "Midi song.mid Init トラックが壊れている"},
-        {"note cut short", SmfFile(0, {Bytes({0x00, 0x90, 0x3C})}), "Midi song.mid Init トラックが壊れている"},
         {"data byte without status", SmfFile(0, {Bytes({0x00, 0x3C, 0x64, 0x00}) + kEot}),
          "Midi song.mid Init トラックが壊れている"},
         {"time beyond 32 bits", SmfFile(0, {longSong}), "Midi song.mid Init トラックが壊れている"},
@@ -138,11 +126,53 @@ TEST(MidiFile, RefusedFilesLogTheirReasonAndGiveNoImage) {
         EXPECT_EQ("(none)", Convert(c.bytes)) << c.what;
         EXPECT_EQ(c.line, LastReportLine()) << c.what;
     }
-    // A file cut short anywhere is refused without reading past its end.
+}
+
+// The chunk length does not bound a track, and a file's bytes are read as
+// far as they go: a track with a wrong length, without its end-of-track
+// event, or cut short by the end of the file keeps every whole event before
+// the end; a track that is missing is left out.
+TEST(MidiFile, TracksAreReadAsFarAsTheFileGoes) {
+    const std::string note = Bytes({0x00, 0x90, 0x3C, 0x64});
+    const std::string good = note + Bytes({0x10}) + kEot;  // ends at 16
+    const std::string noteAndEnd = Image(note + Bytes({0x10}) + kEot);
+    std::string cutInEnd = SmfFile(0, {good});
+    cutInEnd.resize(cutInEnd.size() - 2);  // FF left of FF 2F 00
+    const std::string second = Bytes({0x20, 0x91, 0x40, 0x50, 0x00}) + kEot;  // at 32
+    const std::string merged = Image(note + Bytes({0x20, 0x91, 0x40, 0x50, 0x00}) + kEot);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string image;
+    };
+    const Case cases[] = {
+        {"chunk longer than the file", Header(0, 1) + "MTrk" + Be32Str(100) + good, noteAndEnd},
+        {"chunk shorter than its track", Header(0, 1) + "MTrk" + Be32Str(3) + good, noteAndEnd},
+        {"chunk too short, a second track behind the end", Header(1, 2) + "MTrk" + Be32Str(2) + good + Track(second),
+         merged},
+        {"chunk too long, a second track behind the end", Header(1, 2) + "MTrk" + Be32Str(90) + good + Track(second),
+         merged},
+        {"no end of track", SmfFile(0, {note + Bytes({0x10, 0x80, 0x3C, 0x00})}),
+         Image(note + Bytes({0x10, 0x80, 0x3C, 0x00, 0x00}) + kEot)},
+        {"cut in the end of track", cutInEnd, noteAndEnd},
+        {"fewer tracks than counted", Header(1, 2) + Track(good), noteAndEnd},
+        {"meta length past the file", SmfFile(0, {note + Bytes({0x05, 0xFF, 0x01, 0x7F, 'x'})}),
+         Image(note + Bytes({0x05}) + kEot)},
+        {"sysex length past the file", SmfFile(0, {note + Bytes({0x00, 0xF0, 0x20, 0x01})}), Image(note + Bytes({0x00}) + kEot)},
+        {"note cut short", SmfFile(0, {note + Bytes({0x08, 0x90, 0x3C})}), Image(note + Bytes({0x08}) + kEot)},
+        {"delta cut short", SmfFile(0, {note + Bytes({0x81, 0x81})}), Image(note + Bytes({0x00}) + kEot)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.image, Convert(c.bytes)) << c.what;
+
+    // Cut anywhere, a file is read without reading past its end: no image
+    // until the first track chunk's name is there.
     std::string whole = SmfFile(1, {Bytes({0x00, 0xFF, 0x03, 0x02, 'a', 'b', 0x00}) + kEot,
                                     Bytes({0x00, 0xF0, 0x02, 0x7E, 0xF7, 0x10, 0x90, 0x3C, 0x64, 0x00}) + kEot});
     ASSERT_NE("(none)", Convert(whole));
-    for (size_t n = 0; n < whole.size(); ++n) EXPECT_EQ("(none)", Convert(whole.substr(0, n))) << n;
+    for (size_t n = 0; n < whole.size(); ++n) {
+        std::string image = Convert(whole.substr(0, n));
+        EXPECT_EQ(n < 18, image == "(none)") << n;
+    }
 }
 
 TEST(MidiFile, MissingFileLogsCreateLine) {

@@ -147,6 +147,19 @@ TEST_F(MidiPlayerTest, ShortSongIsQueuedWholeThenStopsOrLoopsAtItsEnd) {
     EXPECT_EQ(kMidiStopped, m_pPlayer->State());
 }
 
+// A tempo's length is a variable-length quantity like every meta event's:
+// its three bytes follow the quantity however many bytes that takes.
+TEST_F(MidiPlayerTest, TempoLengthIsReadAsAVariableLengthQuantity) {
+    Make(SmfFile(0, {Bytes({0x00, 0xFF, 0x51, 0x80, 0x03, 0x07, 0xA1, 0x20,   // tempo, length in two bytes
+                            0x10, 0xFF, 0x51, 0x03, 0x06, 0x1A, 0x80,         // tempo, length in one byte
+                            0x00, 0x90, 0x3C, 0x64,
+                            0x00}) + kEot},
+                 96));
+    ASSERT_TRUE(m_pPlayer->HasSong());
+    ASSERT_EQ(1u, m_Log.outs.size());
+    EXPECT_EQ(Ev(0, 0x0107A120) + Ev(16, 0x01061A80) + Ev(0, 0x643C90) + Ev(0, 0x40002FFF), m_Log.outs[0]);
+}
+
 TEST_F(MidiPlayerTest, ManyBuffersAreRefilledAsEachOneEnds) {
     const int notes = 4500;  // 2,000 events fill a buffer
     std::string events;

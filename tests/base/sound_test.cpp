@@ -171,7 +171,7 @@ TEST_F(SoundTest, ManagerSlotsTakeTheirFilesByExtension) {
 // Whether MIDI output has a device here.
 bool MidiDeviceOpens() { return midiOutGetNumDevs() > 0; }
 
-TEST_F(SoundTest, ManagerWithTheDeviceAbsentReportsNothingPlaying) {
+TEST_F(SoundTest, ManagerWithTheDeviceAbsentFailsOnlyWhereNothingLoads) {
     char ogg[1][kOggNameSize] = {"bgm\\Free.ogg"};
     char mid[1][kMidNameSize] = {"bgm\\Free.mid"};
     cBgmManager bgm;
@@ -185,7 +185,8 @@ TEST_F(SoundTest, ManagerWithTheDeviceAbsentReportsNothingPlaying) {
     const bool midi = MidiDeviceOpens();
     const bool wave = WaveDeviceTakes(pcm);
     const Case cases[] = {
-        {"bgm\\Song.MID", midi, kBgmMidi},
+        // a song read is played whether or not a stream opened for it
+        {"bgm\\Song.MID", 1, kBgmMidi},
         {"bgm\\tone.ogg", wave, kBgmOgg},
     };
     for (const Case& c : cases) {
@@ -305,6 +306,114 @@ TEST_F(SoundTest, ManagerWithoutTheLibraryPlaysNothing) {
     EXPECT_EQ(0, vox.Play(0, "", 1));
     vox.Stop();
     EXPECT_EQ(-1, vox.Current());
+}
+
+namespace {
+
+// A stream that does not open: the song is read, so the manager reports it
+// playing (the player logged the failed open) and keeps slot and channel.
+class cClosedStream : public cFakeStream {
+public:
+    using cFakeStream::cFakeStream;
+    MMRESULT Open(DWORD) override { return MMSYSERR_NODRIVER; }
+};
+cMidiStream* NewClosedStream() {
+    return new cClosedStream(&SharedFakeStreams().log, &SharedFakeStreams().cs);
+}
+
+}  // namespace
+
+TEST_F(SoundTest, ASongWhoseStreamDidNotOpenKeepsTheSlotAndChannel) {
+    g_NewMidiStream = NewClosedStream;
+    char ogg[1][kOggNameSize] = {"bgm\\Free.ogg"};
+    char mid[1][kMidNameSize] = {"bgm\\Free.mid"};
+    cBgmManager bgm;
+    ASSERT_EQ(1, bgm.Init(1, ogg, mid, 1));
+    ASSERT_EQ(1, bgm.SetFile(0, "bgm\\Song.mid"));
+    EXPECT_EQ(1, bgm.Play(0, 0, 1, 0, 1));
+    EXPECT_EQ(0, bgm.CurrentSlot());
+    EXPECT_EQ(kBgmMidi, bgm.ChannelState(0));
+    EXPECT_NE(std::string::npos, ReadWholeFile("Report_Editor.txt").find("Midi bgm\\Song.mid Open "));
+    // a file that holds no song fails as before
+    ASSERT_EQ(1, bgm.SetFile(0, "bgm\\none.mid"));
+    EXPECT_EQ(0, bgm.Play(0, 0, 1, 0, 1));
+    EXPECT_EQ(-1, bgm.CurrentSlot());
+    EXPECT_EQ(kBgmNone, bgm.ChannelState(0));
+}
+
+namespace {
+
+// A player library built to the table: every slot of a player is a plain
+// function taking the player first (this), so the test can tell which slot
+// the editor calls. Slots 5 to 8 exist and must never be called.
+#if defined(_WIN64)
+#define VOX_SLOT
+#else
+#define VOX_SLOT __attribute__((thiscall))
+#endif
+struct sTableVox;
+struct sTableVoxSlots {
+    uint8_t(VOX_SLOT* load)(sTableVox*, const char*);
+    void(VOX_SLOT* play)(sTableVox*);
+    void(VOX_SLOT* stop)(sTableVox*);
+    void(VOX_SLOT* unload)(sTableVox*);
+    void(VOX_SLOT* setLoop)(sTableVox*, int32_t);
+    void(VOX_SLOT* unused[4])(sTableVox*);
+    void(VOX_SLOT* release)(sTableVox*);
+};
+struct sTableVox {
+    const sTableVoxSlots* slots;
+};
+std::vector<int> g_VoxSlotsCalled;
+std::vector<int32_t> g_VoxLoops;
+uint8_t VOX_SLOT TableLoad(sTableVox*, const char*) {
+    g_VoxSlotsCalled.push_back(0);
+    return 1;
+}
+template <int N>
+void VOX_SLOT TableSlot(sTableVox*) {
+    g_VoxSlotsCalled.push_back(N);
+}
+void VOX_SLOT TableSetLoop(sTableVox*, int32_t count) {
+    g_VoxSlotsCalled.push_back(4);
+    g_VoxLoops.push_back(count);
+}
+void VOX_SLOT TableRelease(sTableVox* self) {
+    g_VoxSlotsCalled.push_back(9);
+    delete self;
+}
+const sTableVoxSlots kTableVoxSlots = {TableLoad,         TableSlot<1>,
+                                       TableSlot<2>,      TableSlot<3>,
+                                       TableSetLoop,      {TableSlot<5>, TableSlot<6>, TableSlot<7>, TableSlot<8>},
+                                       TableRelease};
+
+}  // namespace
+
+// The factory of the table library: exported by this test program, which the
+// manager then loads as its player library.
+extern "C" __declspec(dllexport) sTableVox* CreateVox() {
+    return new sTableVox{&kTableVoxSlots};
+}
+
+TEST_F(SoundTest, ThePlayersAreCalledByTheSlotsOfTheirTable) {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    g_VoxLibraryName = self;
+    g_VoxSlotsCalled.clear();
+    g_VoxLoops.clear();
+    {
+        char ogg[1][kOggNameSize] = {"bgm\\Free.ogg"};
+        char mid[1][kMidNameSize] = {"bgm\\Free.mid"};
+        cBgmManager bgm;
+        ASSERT_EQ(1, bgm.Init(1, ogg, mid, 1));
+        ASSERT_EQ(1, bgm.SetFile(0, "bgm\\tone.ogg"));
+        EXPECT_EQ(1, bgm.Play(0, 0, 1, 0, 1));
+        bgm.Stop();
+        bgm.Release();
+    }
+    // Unload, Load, SetLoop (endless), Play; Stop; Release
+    EXPECT_EQ((std::vector<int>{3, 0, 4, 1, 2, 9}), g_VoxSlotsCalled);
+    EXPECT_EQ(std::vector<int32_t>{kVoxEndless}, g_VoxLoops);
 }
 
 TEST_F(SoundTest, MciSlotsPlayByExtension) {

@@ -26,7 +26,14 @@ void PumpMessages(int ms);
 // when timeoutMs passed first.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
 
-// Real input through SendInput; each call waits until the input is taken.
+// Runs the main loop for at least minMs milliseconds, then until nothing
+// waits in the thread's queue (no input, no posted or sent message): what
+// the messages so far set off has been handled, however busy the machine.
+// False when the queue was still not empty after timeoutMs more.
+bool PumpUntilIdle(int minMs = 20, int timeoutMs = 3000);
+
+// Real input through SendInput; each call waits until the input is taken
+// (PumpUntilIdle).
 void MoveMouseTo(int x, int y);
 void MouseButton(bool right, bool down);
 void ClickAt(int x, int y, bool right = false);

@@ -38,9 +38,17 @@ void Idle() {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
 }
 
+// Nothing waits in the thread's queue: no input, no posted or sent message.
+bool QueueDrained() {
+    return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0;
+}
+
+// The input goes to this thread's queue at once; the call returns once the
+// queue holds nothing more (the input and what handling it posted have been
+// taken), however long a busy machine takes, and after at least 40 ms.
 void Send(INPUT* in, int n) {
     SendInput(n, in, sizeof(INPUT));
-    PumpMessages(40);
+    PumpUntilIdle(40);
 }
 
 }  // namespace
@@ -50,6 +58,11 @@ void PumpMessages(int ms) {
     do {
         if (!PumpOne()) Idle();
     } while (static_cast<int>(GetTickCount() - start) < ms);
+}
+
+bool PumpUntilIdle(int minMs, int timeoutMs) {
+    PumpMessages(minMs);
+    return PumpUntil(QueueDrained, timeoutMs);
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -85,12 +98,13 @@ void MoveMouseTo(int x, int y) {
     // Wine may still deliver pointer motion of an earlier move, and a busy
     // machine delays it: wait until the cursor stands at the point, sending
     // the move again now and then.
-    for (int i = 1; i <= 200; ++i) {
-        POINT pt;
+    POINT pt = {0, 0};
+    for (int i = 1; i <= 400; ++i) {
         if (GetCursorPos(&pt) && pt.x == x && pt.y == y) return;
         PumpMessages(10);
         if (i % 20 == 0) Send(&in, 1);
     }
+    ADD_FAILURE() << "the cursor did not come to " << x << "," << y << ": it stands at " << pt.x << "," << pt.y;
 }
 
 void MouseButton(bool right, bool down) {

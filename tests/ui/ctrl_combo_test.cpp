@@ -121,10 +121,10 @@ TEST_F(ComboTest, KeyboardSelectionIsStoredOnOk) {
     int r = RunModalScripted(dlg, 0, [&](HWND w) {
         BringToFront(w);
         SetFocus(GetDlgItem(w, IDC_TEST_COMBO_LIST));
-        PumpMessages(20);
+        PumpUntilIdle(20);
         PressKey(VK_DOWN);
         PressKey(VK_DOWN);
-        PumpMessages(50);
+        PumpUntilIdle(50);
         ClickWindow(GetDlgItem(w, kIdOk));
     });
     EXPECT_EQ(1, r);

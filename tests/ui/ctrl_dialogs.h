@@ -88,7 +88,7 @@ inline void TypeText(const char* text) {
         if (*p == '.') vk = VK_OEM_PERIOD;
         PressKey(vk);
     }
-    PumpMessages(30);
+    PumpUntilIdle(30);
 }
 
 // Focuses the edit with its whole text selected, as a person clicking into
@@ -96,7 +96,7 @@ inline void TypeText(const char* text) {
 inline void FocusAll(HWND edit) {
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, -1);
-    PumpMessages(10);
+    PumpUntilIdle(10);
 }
 
 inline std::string TextOf(HWND wnd) {

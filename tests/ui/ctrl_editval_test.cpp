@@ -3,6 +3,9 @@
 // method's full-width digits and the canonical form when the focus leaves.
 #include <windows.h>
 
+#include <limits>
+#include <string>
+
 #include "tests/ui/ctrl_dialogs.h"
 
 namespace {
@@ -16,7 +19,7 @@ TEST(EditValTypeTest, TypeCodesAndLimitsComeFromTheType) {
     EXPECT_EQ(5, cCtrlEditVal<unsigned int>::GetTypeCode());
     EXPECT_EQ(6, cCtrlEditVal<float>::GetTypeCode());
     EXPECT_EQ(7, cCtrlEditVal<double>::GetTypeCode());
-    EXPECT_EQ(-1, cCtrlEditVal<signed char>::GetTypeCode());
+    EXPECT_EQ(0, cCtrlEditVal<signed char>::GetTypeCode()) << "int8_t holds what char holds";
     EXPECT_EQ(-1, cCtrlEditVal<long long>::GetTypeCode());
     EXPECT_EQ(-128, cCtrlEditVal<char>::TypeMin(0));
     EXPECT_EQ(127, cCtrlEditVal<char>::TypeMax(0));
@@ -57,12 +60,73 @@ TEST(EditValTypeTest, CharacterFilterAndTextCleaning) {
     };
     for (const Clean& c : {Clean{"1a2", "12"}, Clean{"5-3", "53"}, Clean{"-12", "-12"}, Clean{"a-5", "-5"},
                            Clean{"１2", "2"}, Clean{"1.2.3", "1.2.3"}, Clean{" 4 ", "4"}, Clean{"--1", "-1"},
-                           Clean{"abc", ""}, Clean{"7\x81", "7"}}) {
+                           Clean{"abc", ""}, Clean{"7\x81", "7"}, Clean{"\x81" "5", "5"},
+                           Clean{"\x81\x40" "5", "5"}, Clean{"3\xE0" "-1", "31"}, Clean{"\x88\x9F" "-2", "-2"}}) {
         EXPECT_EQ(c.clean, CleanNumberText(c.text)) << c.text;
     }
 }
 
 class EditValTest : public GuiTest {};
+
+// Every integer width the records hold, bound over its whole range with a
+// spin: the type's code and limits, spin steps that stop at the limit, and
+// typed text beyond the type held at its limits.
+template <class T>
+class cWidthDlg : public cTestDlg {
+public:
+    explicit cWidthDlg(T* value) : cTestDlg(IDD_TEST_CTRLS, nullptr, kWndDialog, &g_WndRegistry) {
+        m_Vals.resize(1);
+        m_Vals[0].m_Param.Set(IDC_TEST_VAL_CHAR, value, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(),
+                              IDC_TEST_VAL_CHAR_SPIN, 1);
+    }
+    void OnInitDialog(WPARAM wp, LPARAM lp) override {
+        cDlg::OnInitDialog(wp, lp);
+        AddCtrls(m_Vals);
+        DataToCtrls();
+        m_bReady = 1;
+    }
+    cVector<cCtrlEditValItem<T>> m_Vals;
+};
+
+template <class T>
+class EditValWidthTest : public GuiTest {};
+using RecordWidths = ::testing::Types<char, signed char, unsigned char, short, unsigned short, int, unsigned int>;
+TYPED_TEST_SUITE(EditValWidthTest, RecordWidths);
+
+TYPED_TEST(EditValWidthTest, HoldsTheWholeRangeOfItsType) {
+    using T = TypeParam;
+    const long long lo = std::numeric_limits<T>::min();
+    const long long hi = std::numeric_limits<T>::max();
+    const int code = cCtrlEditVal<T>::GetTypeCode();
+    EXPECT_LE(0, code);
+    EXPECT_EQ(lo, TypeCodeMin(code));
+    EXPECT_EQ(hi, TypeCodeMax(code));
+
+    T value = static_cast<T>(hi - 1);
+    cWidthDlg<T> dlg(&value);
+    dlg.RunModeless(0, 1);
+    ASSERT_NE(nullptr, dlg.m_hWnd);
+    HWND edit = GetDlgItem(dlg.m_hWnd, IDC_TEST_VAL_CHAR);
+    EXPECT_EQ(std::to_string(hi - 1), TextOf(edit));
+    for (int step = 0; step < 2; ++step) {
+        NMUPDOWN nm = {};
+        nm.hdr.hwndFrom = GetDlgItem(dlg.m_hWnd, IDC_TEST_VAL_CHAR_SPIN);
+        nm.hdr.idFrom = IDC_TEST_VAL_CHAR_SPIN;
+        nm.hdr.code = UDN_DELTAPOS;
+        nm.iDelta = 1;
+        SendMessageA(dlg.m_hWnd, WM_NOTIFY, IDC_TEST_VAL_CHAR_SPIN, reinterpret_cast<LPARAM>(&nm));
+        EXPECT_EQ(std::to_string(hi), TextOf(edit)) << "step " << step;
+    }
+    SetWindowTextA(edit, (std::to_string(hi) + "0").c_str());
+    EXPECT_EQ(std::to_string(hi), TextOf(edit));
+    dlg.m_Vals[0].m_Ctrl.CtrlToData();
+    EXPECT_EQ(hi, static_cast<long long>(value));
+    SetWindowTextA(edit, std::to_string(lo - 1).c_str());
+    EXPECT_EQ(std::to_string(lo), TextOf(edit));
+    dlg.m_Vals[0].m_Ctrl.CtrlToData();
+    EXPECT_EQ(lo, static_cast<long long>(value));
+    dlg.Close(0);
+}
 
 // Typing into the edits: what the edit shows while typing, the value it
 // yields, and what it shows once the focus leaves.
@@ -121,7 +185,7 @@ TEST_F(EditValTest, TypingRewritesAndLeavingShowsTheCanonicalForm) {
                 PressKey(VK_BACK);
             else
                 TypeText(c.typed);
-            PumpMessages(20);
+            PumpUntilIdle(20);
             EXPECT_EQ(c.shown, TextOf(edit));
             double value = 0;
             if (c.id == IDC_TEST_VAL_INT) value = dlg->m_Ints[0].m_Ctrl.GetValue();
@@ -130,7 +194,7 @@ TEST_F(EditValTest, TypingRewritesAndLeavingShowsTheCanonicalForm) {
             if (c.id == IDC_TEST_VAL_DOUBLE) value = dlg->m_Doubles[0].m_Ctrl.GetValue();
             EXPECT_DOUBLE_EQ(c.value, value);
             SetFocus(GetDlgItem(w, kIdOk));
-            PumpMessages(20);
+            PumpUntilIdle(20);
             EXPECT_EQ(c.left, TextOf(edit));
         }
         ClickWindow(GetDlgItem(w, kIdCancel));
@@ -279,6 +343,34 @@ TEST_F(EditValTest, FullWidthDigitsFromTheInputMethod) {
     });
     g_ReadImeResult = saved;
     delete dlg;
+}
+
+// A modeless dialog run again has new edit windows: each is subclassed
+// again, so the character filter and the input method's full-width digits
+// work on every run.
+TEST_F(EditValTest, ADialogRunAgainFiltersAndConvertsOnEveryRun) {
+    sDemoData data;
+    cDemoDlg dlg(&data);
+    ImeResultReader saved = g_ReadImeResult;
+    g_ReadImeResult = FakeImeResult;
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        dlg.RunModeless(0, 1);
+        ASSERT_NE(nullptr, dlg.m_hWnd);
+        dlg.m_Ints[0].m_Ctrl.SetRange(0, 9999);
+        HWND edit = GetDlgItem(dlg.m_hWnd, IDC_TEST_VAL_INT);
+        EXPECT_EQ(&dlg.m_Ints[0].m_Ctrl, GetPropA(edit, "CTRL_EDITVAL_CLASS"));
+        ASSERT_TRUE(BringToFront(dlg.m_hWnd));
+        FocusAll(edit);
+        TypeText("7A8");
+        EXPECT_TRUE(PumpUntil([&] { return TextOf(edit) == "78"; }, 2000)) << TextOf(edit);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        g_ImeText = "１２";
+        SendMessageA(edit, WM_IME_COMPOSITION, 0, GCS_RESULTSTR);
+        EXPECT_EQ("12", TextOf(edit));
+        dlg.Close(0);
+    }
+    g_ReadImeResult = saved;
 }
 
 // Destroying the dialog puts the edit's own procedure back.

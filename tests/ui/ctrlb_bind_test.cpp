@@ -24,7 +24,7 @@ void MakeEdits(cCtrlbDlg* dlg, HWND w) {
     SetFocus(GetDlgItem(w, IDC_CB_TRACK));
     SendMessageA(GetDlgItem(w, IDC_CB_TRACK), TBM_SETPOS, TRUE, 40);
     PressKey(VK_RIGHT);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     EXPECT_EQ(41, dlg->m_Track.m_Ctrl.GetPos());
     EXPECT_EQ("41", ItemText(w, IDC_CB_TRACKVAL)) << "the companion follows the thumb";
 }
@@ -96,7 +96,7 @@ TEST_F(CtrlbTest, LabelsAndButtonsAreBoundByIdAndTellWhichButtonWasPressed) {
     EXPECT_EQ("高さ：", ItemText(dlg.m_hWnd, IDC_CB_LABEL));
     ASSERT_TRUE(BringToFront(dlg.m_hWnd));
     ClickWindow(dlg.m_Button.m_Ctrl.m_hWnd);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     EXPECT_EQ(IDC_CB_BUTTON, dlg.GetChangedCtrlId(MAKEWPARAM(IDC_CB_BUTTON, BN_CLICKED)));
     ASSERT_FALSE(dlg.m_Commands.empty());
     EXPECT_EQ(IDC_CB_BUTTON, dlg.m_Commands.back());
@@ -276,7 +276,7 @@ TEST_F(CtrlbTest, ScrollBarKeepsRangeAndPageAndSwallowsTheRightClick) {
 
     ASSERT_TRUE(BringToFront(dlg.m_hWnd));
     ClickWindow(bar.m_hWnd, true);
-    PumpMessages(50);
+    PumpUntilIdle(50);
     EXPECT_EQ(0, menus) << "no context menu is asked for";
 }
 
@@ -327,3 +327,67 @@ TEST_F(CtrlbTest, DragBeyondTheCanvasScrollsByDistance) {
 }
 
 }  // namespace
+
+// A modeless dialog run again has new windows, and each is subclassed again:
+// the dialog itself and the scroll bar (no context menu). The value edit's
+// case is with the value edit's tests.
+TEST_F(CtrlbTest, ADialogRunAgainSubclassesItsNewWindows) {
+    sCtrlbData data;
+    cCtrlbDlg dlg(&data);
+    int menus = 0;
+    dlg.m_OnMessage = [&](cTestDlg*, UINT msg) { menus += msg == WM_CONTEXTMENU; };
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        dlg.RunModeless(0, 1);
+        ASSERT_NE(nullptr, dlg.m_hWnd);
+        EXPECT_EQ(&dlg, GetPropA(dlg.m_hWnd, "DLG_CLASS"));
+        HWND bar = dlg.m_Scroll.m_Ctrl.m_hWnd;
+        EXPECT_EQ(&dlg.m_Scroll.m_Ctrl, GetPropA(bar, "CTRL_SCROLL_CLASS"));
+        ASSERT_TRUE(BringToFront(dlg.m_hWnd));
+        menus = 0;
+        ClickWindow(bar, true);
+        PumpUntilIdle(50);
+        EXPECT_EQ(0, menus) << "no context menu is asked for";
+        dlg.Close(0);
+        EXPECT_EQ(nullptr, dlg.m_hWnd);
+    }
+}
+
+// Picture items live in vectors that are filled and resized while a dialog
+// builds them; once attached, a copy never takes the drawing objects of the
+// picture it was copied from, so each picture releases only its own.
+TEST_F(CtrlbTest, PictureItemsCopyWhileBuiltAndNeverShareTheirSurfaces) {
+    cVector<cCtrlPictureItem> pictures;
+    cCtrlPictureItem item;
+    item.m_Param.Set(IDC_CB_PICTURE, 32, 24);
+    pictures.push_back(item);
+    pictures.resize(2);
+    pictures[1] = pictures[0];
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(static_cast<uint32_t>(IDC_CB_PICTURE), pictures[i].m_Param.m_nId);
+
+    sCtrlbData data;
+    cCtrlbDlg dlg(&data);
+    dlg.RunModeless(0, 1);
+    ASSERT_NE(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(2, dlg.AttachCtrls(pictures));
+    cCtrlPicture& first = pictures[0].m_Ctrl;
+    ASSERT_NE(nullptr, first.m_Offscreen.m_hBitmap);
+    EXPECT_EQ(32, first.m_Offscreen.m_Width);
+    {
+        cCtrlPicture copy(first);
+        EXPECT_EQ(first.m_hWnd, copy.m_hWnd);
+        EXPECT_EQ(first.m_nId, copy.m_nId);
+        EXPECT_EQ(nullptr, copy.m_Offscreen.m_hBitmap);
+        cCtrlPicture assigned;
+        assigned = pictures[1].m_Ctrl;
+        EXPECT_EQ(first.m_hWnd, assigned.m_hWnd);
+        EXPECT_EQ(nullptr, assigned.m_Screen.m_hDC);
+    }
+    // the copies are gone; the pictures' own surfaces still draw
+    BITMAP bm = {};
+    EXPECT_NE(0, GetObjectA(first.m_Offscreen.m_hBitmap, sizeof bm, &bm));
+    EXPECT_TRUE(PatBlt(first.m_Offscreen.m_hDC, 0, 0, 4, 4, BLACKNESS));
+    EXPECT_EQ(0u, static_cast<const uint32_t*>(first.m_Offscreen.m_pBits)[0] & 0xFFFFFF);
+    EXPECT_NE(0, GetObjectA(pictures[1].m_Ctrl.m_Offscreen.m_hBitmap, sizeof bm, &bm));
+    dlg.Close(0);
+}

@@ -110,6 +110,41 @@ TEST_F(DlgTest, ModelessWindowThatCannotBeCreatedClosesTheApplication) {
     EXPECT_TRUE(m_App.TakeClosePosted());
 }
 
+TEST_F(DlgTest, AModalDialogThatCannotBeMadeIsReportedAndNeverReadAsOk) {
+    cTestDlg other(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
+    other.RunModeless(0, 1);
+    cTestDlg broken(IDD_TEST_MISSING, nullptr, kWndDialog, &g_WndRegistry);
+    EXPECT_EQ(0, broken.RunModal(kRunDisableOthers | kRunHideOthers)) << "read as cancelled";
+    EXPECT_EQ(nullptr, broken.m_hWnd);
+    EXPECT_FALSE(HasStyle(other.m_hWnd, WS_DISABLED));
+    EXPECT_TRUE(IsWindowVisible(other.m_hWnd));
+    EXPECT_TRUE(m_App.TakeClosePosted()) << "reported as a resource error";
+}
+
+// A dialog class whose destructor leaves the window to the base class: the
+// window dies with the base's table, and the windows its run hid and
+// disabled are given back all the same.
+class cBareDlg : public cDlg {
+public:
+    cBareDlg() : cDlg(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry) {}
+    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override { return DefMsgProc(hwnd, msg, wp, lp); }
+};
+
+TEST_F(DlgTest, TheBaseDestructorGivesBackTheWindowsItsRunHidAndDisabled) {
+    cTestDlg other(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
+    other.RunModeless(0, 1);
+    cBareDlg* bare = new cBareDlg;
+    bare->RunModeless(kRunDisableOthers | kRunHideOthers, 1);
+    HWND wnd = bare->m_hWnd;
+    ASSERT_NE(nullptr, wnd);
+    EXPECT_TRUE(HasStyle(other.m_hWnd, WS_DISABLED));
+    EXPECT_FALSE(IsWindowVisible(other.m_hWnd));
+    delete bare;
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_FALSE(HasStyle(other.m_hWnd, WS_DISABLED));
+    EXPECT_TRUE(IsWindowVisible(other.m_hWnd));
+}
+
 TEST_F(DlgTest, ClosedModelessDialogStaysListedAndGetsFramesUntilDeleted) {
     cTestDlg* dlg = new cTestDlg(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
     dlg->RunModeless(0, 1);
@@ -119,8 +154,7 @@ TEST_F(DlgTest, ClosedModelessDialogStaysListedAndGetsFramesUntilDeleted) {
     EXPECT_EQ(nullptr, dlg->m_hWnd);
     EXPECT_EQ(1, CountListed(dlg));
     int frames = dlg->m_nFrames;
-    PumpMessages(30);
-    EXPECT_GT(dlg->m_nFrames, frames);
+    EXPECT_TRUE(PumpUntil([&] { return dlg->m_nFrames > frames; }));
     delete dlg;
     EXPECT_EQ(0, CountListed(dlg));
 }
@@ -131,7 +165,7 @@ TEST_F(DlgTest, DeletingAnOpenModelessDialogClosesItsWindow) {
     HWND wnd = dlg->m_hWnd;
     MsgBoxCatcher boxes;
     delete dlg;
-    PumpMessages(50);
+    PumpUntilIdle(50);
     EXPECT_FALSE(IsWindow(wnd));
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -151,7 +185,7 @@ TEST_F(DlgTest, TheBaseDestructorLeavesTheRegistryAndClosesTheWindow) {
     delete dlg;
     EXPECT_EQ(0, CountListed(dlg));
     EXPECT_FALSE(IsWindow(wnd));
-    PumpMessages(20);  // nothing of the deleted object is reached any more
+    PumpUntilIdle(20);  // nothing of the deleted object is reached any more
 }
 
 TEST_F(DlgTest, CommandSentFromInsideACommandHandlerIsDropped) {
@@ -220,7 +254,7 @@ TEST_F(DlgTest, KeysScrollTheCanvas) {
     cProbeCtrl probe;
     cScrollDlg dlg(&probe);
     dlg.RunModeless(0, 1);
-    PumpMessages(30);
+    PumpUntilIdle(30);
     for (UINT msg : {static_cast<UINT>(WM_KEYDOWN), kMsgScrollKey}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(testing::Message() << "msg " << msg << " key " << c.key << " from " << c.from);
@@ -233,7 +267,7 @@ TEST_F(DlgTest, KeysScrollTheCanvas) {
                 SendMessageA(dlg.m_hWnd, msg, c.key, 0);
             else
                 PostMessageA(dlg.m_hWnd, msg, c.key, 0);
-            PumpMessages(20);
+            PumpUntilIdle(20);
             EXPECT_EQ(c.to, bar->GetPos());
             EXPECT_EQ(c.to != c.from ? 1 : 0, dlg.m_nDirectDraws - draws);
         }
@@ -250,7 +284,7 @@ TEST_F(DlgTest, ModalDialogGivesKeysToItsControlsAfterTheScrollRequest) {
         SendMessageA(w, WM_KEYDOWN, VK_DOWN, 0);
         EXPECT_EQ(std::vector<int>{VK_DOWN}, probe.m_Keys);
         EXPECT_EQ(50, dlg.m_VScroll.m_Ctrl.GetPos()) << "the request is posted";
-        PumpMessages(20);
+        PumpUntilIdle(20);
         EXPECT_EQ(51, dlg.m_VScroll.m_Ctrl.GetPos());
         SendMessageA(w, WM_KEYDOWN, 'A', 0);
         EXPECT_EQ((std::vector<int>{VK_DOWN, 'A'}), probe.m_Keys);
@@ -267,11 +301,11 @@ TEST_F(DlgTest, ClickOnTheScrollBarPagesAndRightClickOpensNoMenu) {
     ::GetClientRect(bar, &rc);
     int draws = dlg.m_nDirectDraws;
     ClickClientPoint(bar, rc.right / 2, rc.bottom - rc.right - 4);
-    PumpMessages(50);
+    PumpUntilIdle(50);
     EXPECT_EQ(10, dlg.m_VScroll.m_Ctrl.GetPos());
     EXPECT_EQ(1, dlg.m_nDirectDraws - draws);
     ClickClientPoint(bar, rc.right / 2, rc.bottom / 2, true);
-    PumpMessages(100);
+    PumpUntilIdle(100);
     HWND menu = FindWindowA("#32768", nullptr);
     EXPECT_TRUE(!menu || !IsWindowVisible(menu));
 }
@@ -281,7 +315,7 @@ TEST_F(DlgTest, FocusOnACanvasScrollBarGoesToTheCanvas) {
     dlg.RunModeless(0, 1);
     BringToFront(dlg.m_hWnd);
     SetFocus(dlg.m_VScroll.m_Ctrl.m_hWnd);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     SendMessageA(dlg.m_hWnd, WM_NULL, 0, 0);
     EXPECT_EQ(dlg.m_Canvas.m_Ctrl.m_hWnd, GetFocus());
 }
@@ -321,7 +355,7 @@ TEST_F(DlgTest, CommandsAreRoutedByKindAndCode) {
         // a control with the same id but another kind comes first and is passed over
         dlg.m_Probes = {{&other, IDC_TEST_EDIT}, {&probe, IDC_TEST_EDIT}, {&twin, IDC_TEST_EDIT}, {&list, IDC_TEST_LIST}};
         dlg.RunModeless(0, 1);
-        PumpMessages(20);
+        PumpUntilIdle(20);
         // the commands of the dialog's own start-up are not counted
         int changes = probe.m_nChanges, killFocus = probe.m_nKillFocus, after = list.m_nAfterCommand;
         int twinCalls = twin.m_nChanges + twin.m_nKillFocus;

@@ -405,3 +405,46 @@ TEST_F(KeyboardHook, AModalDialogGetsItsCopiesThroughTheDialogManager) {
                                         "up Ctrl"}),
               ReceivedBy(g_DlgMsgs[0].wnd));
 }
+
+namespace {
+
+bool g_SawMenuMode = false;
+
+// Runs inside the popup menu's own loop: Ctrl is released there, then the
+// menu is closed with Esc.
+void CALLBACK ReleaseCtrlInMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    g_SawMenuMode = GetGUIThreadInfo(GetCurrentThreadId(), &gui) &&
+                    (gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+    SendKeys({{VK_CONTROL, true}, {VK_ESCAPE, false}, {VK_ESCAPE, true}});
+}
+
+}  // namespace
+
+// Ctrl released while a menu is open is seen all the same: a modeless dialog
+// gets its key copies again afterwards.
+TEST_F(KeyboardHook, CtrlReleasedWhileAMenuIsOpenIsFollowed) {
+    HWND dlg = NewDialog();
+    cHook hook;
+    ASSERT_TRUE(hook.Install(dlg, 1));
+    SendKeys({{VK_CONTROL, false}});
+    ASSERT_TRUE(PumpUntil([] { return g_CtrlDown == 1; }));
+
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 1, "item");
+    RECT rc;
+    GetWindowRect(dlg, &rc);
+    g_SawMenuMode = false;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, ReleaseCtrlInMenu);
+    TrackPopupMenu(menu, 0, rc.left + 20, rc.top + 20, 0, dlg, nullptr);
+    KillTimer(nullptr, timer);
+    DestroyMenu(menu);
+    EXPECT_TRUE(g_SawMenuMode) << "the keys came while the menu was open";
+    EXPECT_TRUE(PumpUntil([] { return g_CtrlDown == 0; }));
+
+    g_DlgMsgs.clear();
+    Type(dlg, Taps({VK_PRIOR}));
+    EXPECT_EQ((std::vector<std::string>{"down PgUp", "up PgUp"}), ReceivedBy(dlg));
+}

@@ -31,7 +31,7 @@ void TypeKeys(const char* text) {
         if (*p == '-') vk = VK_OEM_MINUS;
         PressKey(vk);
     }
-    PumpMessages(30);
+    PumpUntilIdle(30);
 }
 
 // Pastes the text (Shift-JIS) with Ctrl+V, as a user pastes a name.
@@ -45,7 +45,7 @@ void PasteText(HWND owner, const char* text) {
     SetClipboardData(CF_TEXT, mem);
     CloseClipboard();
     PressKeyWith(VK_CONTROL, 'V');
-    PumpMessages(30);
+    PumpUntilIdle(30);
 }
 
 // Runs call (which opens a modal box held by the given global) and answers
@@ -147,10 +147,10 @@ TEST(InputValueTest, ArrowKeysStepWithinTheRange) {
         &g_InputValueDlg, [&] { return InputValue(nullptr, &g_WndRegistry, &value, 0, 999, "値", 100, 100); },
         [&](HWND box) {
             for (int i = 0; i < 4; ++i) PressKey(VK_UP);
-            PumpMessages(30);
+            PumpUntilIdle(30);
             EXPECT_EQ("999", TextOfWindow(GetDlgItem(box, IDC_INPUT_EDIT)));
             PressKey(VK_DOWN);
-            PumpMessages(30);
+            PumpUntilIdle(30);
             Answer(box, kAnswerOk);
         });
     EXPECT_EQ(1, r);
@@ -209,14 +209,14 @@ TEST(MessageWndTest, OtherWindowsAreDisabledWhileItShows) {
     a.RunModeless(0, 1);
     b.RunModeless(0, 1);
     ASSERT_TRUE(a.m_hWnd && b.m_hWnd);
-    PumpMessages(50);
+    PumpUntilIdle(50);
     const size_t listed = g_WndRegistry.m_Wnds.size();
 
     ShowMessageWnd(nullptr, &g_WndRegistry, "ステージを読み込んでいます...", "ステージ", 300, 400, 1);
     ASSERT_NE(nullptr, g_MessageWnd);
     HWND msgWnd = g_MessageWnd->m_hWnd;
     ASSERT_TRUE(msgWnd && IsWindowVisible(msgWnd));
-    PumpMessages(50);
+    PumpUntilIdle(50);
     EXPECT_EQ("ステージを読み込んでいます...", TextOfWindow(GetDlgItem(msgWnd, IDC_MESSAGE_TEXT)));
     EXPECT_EQ("ステージ", TextOfWindow(msgWnd));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_WAIT), GetCursor());
@@ -226,12 +226,12 @@ TEST(MessageWndTest, OtherWindowsAreDisabledWhileItShows) {
     // a click on a disabled window's button does nothing
     auto okCount = [&] { return std::count(a.m_Commands.begin(), a.m_Commands.end(), IDC_TEST_OK); };
     ClickWindow(GetDlgItem(a.m_hWnd, IDC_TEST_OK));
-    PumpMessages(50);
+    PumpUntilIdle(50);
     EXPECT_EQ(0, okCount());
 
     // showing it again replaces the open window; the others stay disabled
     ShowMessageWnd(nullptr, &g_WndRegistry, "ステージを保存しています...", "ステージ", 300, 400, 1);
-    PumpMessages(30);
+    PumpUntilIdle(30);
     EXPECT_FALSE(IsWindow(msgWnd));
     ASSERT_NE(nullptr, g_MessageWnd);
     msgWnd = g_MessageWnd->m_hWnd;
@@ -240,7 +240,7 @@ TEST(MessageWndTest, OtherWindowsAreDisabledWhileItShows) {
     EXPECT_FALSE(IsWindowEnabled(b.m_hWnd));
 
     CloseMessageWnd();
-    PumpMessages(30);
+    PumpUntilIdle(30);
     EXPECT_EQ(nullptr, g_MessageWnd);
     EXPECT_FALSE(IsWindow(msgWnd));
     EXPECT_TRUE(IsWindowEnabled(a.m_hWnd));

@@ -104,7 +104,7 @@ TEST_F(MouseTest, RightClickOpensThePopupMenuButNotAPressFromBeforeTheWindow) {
     POINT pt = EmptyPoint(dlg.m_hWnd);
     MoveMouseTo(pt.x, pt.y);
     MouseButton(true, false);
-    PumpMessages(50);
+    PumpUntilIdle(50);
     EXPECT_EQ(0, dlg.m_nRightClicks);
 
     // a click as a person makes it: the button stays down for a while
@@ -250,6 +250,35 @@ TEST_F(MouseTest, ToolbarButtonsTheirImagesTooltipsAndCommands) {
     ClickAt(pt.x, pt.y);
     EXPECT_TRUE(PumpUntil([&] { return !wnd.m_Commands.empty(); }));
     EXPECT_EQ(std::vector<int>{ID_TEST_COPY}, wnd.m_Commands);
+}
+
+
+// The tool record each button's tooltip is given: the record with its lParam
+// (44 bytes in the 32-bit program).
+std::vector<UINT> g_ToolRecordSizes;
+LRESULT CALLBACK RecordAddTool(int code, WPARAM wp, LPARAM lp) {
+    const CWPSTRUCT* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && m->message == TTM_ADDTOOLA && m->lParam)
+        g_ToolRecordSizes.push_back(reinterpret_cast<const TOOLINFOA*>(m->lParam)->cbSize);
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST_F(MouseTest, TooltipsAreGivenTheToolRecordWithItsParameter) {
+    static const sToolButton std[] = {
+        {Button(STD_CUT, ID_TEST_CUT), "切り取り"},
+        {Button(STD_COPY, ID_TEST_COPY), "コピー"},
+    };
+    cToolWnd wnd;
+    ASSERT_NE(nullptr, wnd.m_hToolbar);
+    g_ToolRecordSizes.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, RecordAddTool, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
+    wnd.AddStdToolButtons(std, 2);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ((std::vector<UINT>{TTTOOLINFOA_V2_SIZE, TTTOOLINFOA_V2_SIZE}), g_ToolRecordSizes);
+#if !defined(_WIN64)
+    EXPECT_EQ(44u, kToolInfoSize);
+#endif
 }
 
 }  // namespace

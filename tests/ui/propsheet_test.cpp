@@ -48,7 +48,7 @@ protected:
 TEST_F(PropSheetTest, OnePageSheetStartsOnItsPageWithoutHelpButton) {
     cTestSheet* sheet = Open(1, nullptr);
     ASSERT_NE(nullptr, sheet->m_hWnd);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     EXPECT_EQ(0, GetWindowLongPtrA(sheet->m_hWnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
     EXPECT_EQ(0, sheet->GetCurPage());
     EXPECT_EQ(sheet->m_hWnd, sheet->m_lpPageA->m_hSheet);
@@ -59,7 +59,7 @@ TEST_F(PropSheetTest, OnePageSheetStartsOnItsPageWithoutHelpButton) {
 
 TEST_F(PropSheetTest, JapaneseCaptionsOfTheSheetAndItsPages) {
     cTestSheet* sheet = Open();
-    PumpMessages(50);
+    PumpUntilIdle(50);
     char caption[64] = "";
     GetWindowTextA(sheet->m_hWnd, caption, sizeof caption);
     EXPECT_STREQ("ブロック設定", caption);
@@ -82,7 +82,7 @@ TEST_F(PropSheetTest, ClosingByOkOrCancelEndsTheSheet) {
         SCOPED_TRACE(c.name);
         cTestSheet* sheet = Open();
         sheet->SetCurPage(1);
-        PumpMessages(30);
+        PumpUntilIdle(30);
         ASSERT_TRUE(BringToFront(sheet->m_hWnd));
         ClickWindow(GetDlgItem(sheet->m_hWnd, c.button));
         MoveMouseTo(5, 5);
@@ -96,7 +96,7 @@ TEST_F(PropSheetTest, ClosingByOkOrCancelEndsTheSheet) {
 TEST_F(PropSheetTest, PagesSeeApplyOrResetBeforeTheSheetEnds) {
     for (int button : {PSBTN_OK, PSBTN_CANCEL}) {
         cTestSheet* sheet = Open();
-        PumpMessages(20);
+        PumpUntilIdle(20);
         SendMessageA(sheet->m_hWnd, PSM_PRESSBUTTON, button, 0);
         const std::vector<int>& notes = sheet->m_lpPageA->m_Notes;
         int want = button == PSBTN_OK ? static_cast<int>(PSN_APPLY) : static_cast<int>(PSN_RESET);
@@ -118,7 +118,7 @@ TEST_F(PropSheetTest, EndingAClosedSheetLeavesTheMessageInHandToTheLoop) {
     for (const Case& c : {Case{"to the owner", true}, Case{"to an unlisted window", false}}) {
         SCOPED_TRACE(c.name);
         cTestSheet* sheet = Open();
-        PumpMessages(20);
+        PumpUntilIdle(20);
         SendMessageA(sheet->m_hWnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
         m_Owner.m_Commands.clear();
         MSG msg = MakeMsg(c.toOwner ? m_Owner.m_hWnd : g_MainWnd, WM_COMMAND, ID_TEST_SAVE);
@@ -130,23 +130,23 @@ TEST_F(PropSheetTest, EndingAClosedSheetLeavesTheMessageInHandToTheLoop) {
     }
     // through the loop: a posted command reaches its window
     cTestSheet* sheet = Open();
-    PumpMessages(20);
+    PumpUntilIdle(20);
     SendMessageA(sheet->m_hWnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     m_Owner.m_Commands.clear();
     PostMessageA(m_Owner.m_hWnd, WM_COMMAND, ID_TEST_RUN, 0);
-    PumpMessages(30);
+    PumpUntilIdle(30);
     EXPECT_EQ(nullptr, m_lpSheet);
     EXPECT_EQ(1, std::count(m_Owner.m_Commands.begin(), m_Owner.m_Commands.end(), ID_TEST_RUN));
 }
 
 TEST_F(PropSheetTest, OwnerDeletingAnOpenSheetTakesItsWindowAlong) {
     cTestSheet* sheet = Open();
-    PumpMessages(20);
+    PumpUntilIdle(20);
     HWND wnd = sheet->m_hWnd;
     MsgBoxCatcher boxes;
     delete m_lpSheet;
     m_lpSheet = nullptr;
-    PumpMessages(20);
+    PumpUntilIdle(20);
     EXPECT_FALSE(IsWindow(wnd));
     EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_TRUE(g_WndRegistry.m_Sheets.empty());
@@ -162,14 +162,14 @@ TEST_F(PropSheetTest, DestroyTwiceAndTheUnlistedSheet) {
     MsgBoxCatcher boxes;
     cTestSheet* unlisted = new cTestSheet(&m_Owner, nullptr);
     delete unlisted;
-    PumpMessages(10);
+    PumpUntilIdle(10);
     ASSERT_EQ(1u, boxes.boxes.size());
     EXPECT_EQ("ウインドウの破棄に失敗！", boxes.boxes[0].text);
 }
 
 TEST_F(PropSheetTest, DrawCurPageDrawsTheSelectedPage) {
     cTestSheet* sheet = Open();
-    PumpMessages(20);
+    PumpUntilIdle(20);
     int a = sheet->m_lpPageA->m_nDirectDraws;
     sheet->DrawCurPage();
     EXPECT_EQ(a + 1, sheet->m_lpPageA->m_nDirectDraws);
@@ -186,12 +186,12 @@ TEST_F(PropSheetTest, PageAcceleratorsApplyOnTheCurrentPageOfTheActiveSheet) {
     m_lpSheet = sheet;
     sheet->Open("キャラ設定");
     sheet->m_lpPageA->AddAccelerators(sheet->m_lpPageA->m_hWnd, IDA_TEST_MAIN);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     ASSERT_TRUE(BringToFront(sheet->m_hWnd));
     PressKey(VK_F5);
     EXPECT_EQ(1, std::count(sheet->m_lpPageA->m_Commands.begin(), sheet->m_lpPageA->m_Commands.end(), ID_TEST_RUN));
     sheet->SetCurPage(1);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     PressKey(VK_F5);
     EXPECT_EQ(1, std::count(sheet->m_lpPageA->m_Commands.begin(), sheet->m_lpPageA->m_Commands.end(), ID_TEST_RUN));
 }

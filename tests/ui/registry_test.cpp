@@ -94,6 +94,61 @@ TEST_F(RegistryTest, FramesGoToEveryListedWindowInOrder) {
     cTestDlg::s_FrameLog = nullptr;
 }
 
+// A window that leaves the list from its own OnFrame (as a tool window that
+// ends itself does): the window behind it still gets its frame.
+class cLeavingDlg : public cTestDlg {
+public:
+    cLeavingDlg() : cTestDlg(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry) {}
+    void OnFrame() override {
+        cTestDlg::OnFrame();
+        g_WndRegistry.RemoveWindow(this);
+    }
+};
+
+TEST_F(RegistryTest, AWindowLeavingInItsOwnFrameSkipsNoOther) {
+    cTestDlg a(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
+    cLeavingDlg b;
+    cTestDlg c(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
+    for (cTestDlg* d : {&a, static_cast<cTestDlg*>(&b), &c}) {
+        d->RunModeless(0, 0);
+        d->Close(0);
+    }
+    std::vector<cTestDlg*> log;
+    cTestDlg::s_FrameLog = &log;
+    g_WndRegistry.CallFrame();
+    EXPECT_EQ((std::vector<cTestDlg*>{&a, &b, &c}), log);
+    log.clear();
+    g_WndRegistry.CallFrame();
+    EXPECT_EQ((std::vector<cTestDlg*>{&a, &c}), log);
+    cTestDlg::s_FrameLog = nullptr;
+}
+
+// Showing everything again shows each sheet's current page only: the other
+// pages stay hidden under it.
+TEST_F(RegistryTest, ShowAllShowsOnlyTheCurrentPageOfASheet) {
+    cTestDlg owner(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
+    owner.RunModeless(0, 1);
+    cPropSheet* sheet = nullptr;
+    cTestSheet* made = new cTestSheet(&owner, &sheet);
+    sheet = made;
+    made->Open(nullptr);
+    made->SetCurPage(1);
+    made->SetCurPage(0);  // both pages have windows now; A is current
+    HWND pageA = made->m_lpPageA->m_hWnd;
+    HWND pageB = made->m_lpPageB->m_hWnd;
+    ASSERT_NE(nullptr, pageA);
+    ASSERT_NE(nullptr, pageB);
+    ASSERT_FALSE(IsWindowVisible(pageB));
+    g_WndRegistry.ShowAll(false);
+    EXPECT_FALSE(IsWindowVisible(made->m_hWnd));
+    g_WndRegistry.ShowAll(true);
+    EXPECT_TRUE(IsWindowVisible(made->m_hWnd));
+    EXPECT_TRUE(IsWindowVisible(pageA));
+    EXPECT_FALSE(IsWindowVisible(pageB)) << "a hidden page does not come up over the current one";
+    EXPECT_TRUE(IsWindowVisible(owner.m_hWnd));
+    delete sheet;
+}
+
 TEST_F(RegistryTest, ShowAllAndEnableAllReachWindowsAndSheets) {
     cTestDlg a(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);
     cTestDlg b(IDD_TEST_PLAIN, nullptr, kWndDialog, &g_WndRegistry);

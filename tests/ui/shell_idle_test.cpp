@@ -64,7 +64,7 @@ protected:
         m_Sheet = new cTestSheet(&m_Owner, &m_SheetVar, 2);
         m_SheetVar = m_Sheet;
         m_Sheet->Open("データベース");
-        PumpMessages(30);
+        PumpUntilIdle(30);
         g_StageEditor = &m_Editor;
         g_AppActive = 1;
         SetFrameClock(FakeClock);
@@ -90,7 +90,7 @@ TEST_F(ShellIdleTest, AnimationPagesArePacedWithoutWaitingForMessages) {
     for (int page : {0, 1}) {
         SCOPED_TRACE(page);
         m_Sheet->SetCurPage(page);
-        PumpMessages(20);
+        PumpUntilIdle(20);
         DrainQueue();
         SetFrameClock(FakeClock);
         s_Ticks = 0;
@@ -118,7 +118,7 @@ TEST_F(ShellIdleTest, WithoutAnAnimationPageTheStepWaitsInsteadOfPacing) {
 TEST_F(ShellIdleTest, EachStepRunsTheFrameOperationsAndDrawsTheSheet) {
     m_Editor.m_pDatabaseSheet = m_Sheet;
     m_Sheet->SetCurPage(1);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     DrainQueue();
     const int framesBefore = m_Owner.m_nFrames;
     const int drawsBefore = m_Sheet->m_lpPageB->m_nDraws;

@@ -156,7 +156,7 @@ class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetMouseLatches(); }
     void TearDown() override {
-        PumpMessages(10);
+        PumpUntilIdle(10);
         EXPECT_TRUE(g_WndRegistry.m_Wnds.empty());
         EXPECT_TRUE(g_WndRegistry.m_Sheets.empty());
     }

@@ -132,7 +132,7 @@ TEST_F(WndTest, StatusBarFollowsTheWindowSize) {
     wnd.SetClientSize(300, 276);
     ShowWindow(hwnd, SW_SHOW);
     SetWindowPos(hwnd, nullptr, 0, 0, wnd.m_rcWindow.right + 40, wnd.m_rcWindow.bottom + 30, SWP_NOMOVE | SWP_NOZORDER);
-    PumpMessages(20);
+    PumpUntilIdle(20);
     EXPECT_EQ(340, wnd.m_rcClient.right);
     EXPECT_EQ(306, wnd.m_rcClient.bottom);
     EXPECT_EQ((sCanvasRect{0, 28, 340, 258}.h), wnd.m_rcCanvas.h);
