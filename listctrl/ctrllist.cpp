@@ -118,7 +118,8 @@ void cCtrlListBase::AttachCommon(cDlg* owner, int id, int multi, int numbered, i
 }
 
 int cCtrlListBase::ShownCount() const {
-    return RecordCount() - m_nHidden;
+    int n = RecordCount() - m_nHidden;
+    return n > 0 ? n : 0;  // a vector shorter than its hidden records shows none
 }
 
 int cCtrlListBase::RowCount() const {
@@ -275,6 +276,7 @@ int cCtrlListBase::GetCurSel() const {
 int cCtrlListBase::GetSelData() const {
     int row = GetCurSel();
     if (row == -1 || IsSeparatorRow(row)) return -1;
+    if (!IsRecordRow(row)) return -1;  // a row the records no longer reach
     return row + m_nHidden;
 }
 

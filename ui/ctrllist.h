@@ -586,27 +586,26 @@ public:
         return 1;
     }
 
-    // --- string lists (names added once, at the end)
+    // --- string lists (the file-name list): names are added at the end,
+    // with unique set only when no equal name is in the working vector yet
+    // (hidden entries included). No maximum applies.
 
     void AddItem(const T& name, int unique) {
         if (!m_lpWork) return;
         if (!unique || !Contains(name)) m_lpWork->push_back(name);
-        Fill();
-        Redraw();
+        AfterItems();
     }
 
     void AddItems(const cVector<T>& names, int unique) {
         if (!m_lpWork) return;
         for (int i = 0; i < static_cast<int>(names.size()); ++i)
             if (!unique || !Contains(names[i])) m_lpWork->push_back(names[i]);
-        Fill();
-        Redraw();
+        AfterItems();
     }
 
     void ClearItems() {
-        if (m_lpWork) m_lpWork->resize(static_cast<size_t>(m_nHidden));
-        Fill();
-        Redraw();
+        if (m_lpWork) m_lpWork->resize(static_cast<size_t>(m_nHidden), T());
+        AfterItems();
     }
 
     cVector<T>* m_lpSrc = nullptr;
@@ -618,9 +617,15 @@ public:
 
 private:
     bool Contains(const T& name) const {
-        for (int i = m_nHidden; i < RecordCount(); ++i)
+        for (int i = 0; i < RecordCount(); ++i)
             if ((*m_lpWork)[i] == name) return true;
         return false;
+    }
+    // The current row and top row as the list box has them, kept through the refill.
+    void AfterItems() {
+        OnSelChange();
+        Fill();
+        Redraw();
     }
 
     static void OthersOff(cWndRegistry* registry, int wndMode) {
