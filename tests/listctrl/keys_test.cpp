@@ -317,6 +317,7 @@ TEST_F(KeysTest, AcceleratorsInAModelessOwner) {
     EXPECT_EQ(1u, CountOf(dlg.m_Commands, 40002));
     SendMessageA(dlg.m_hWnd, WM_COMMAND, 40002, 0);
     EXPECT_EQ(4u, dlg.m_Work.size());
+    TourShot(dlg.m_hWnd, "listctrl_owner");
     dlg.DestroyModeless();
 }
 
