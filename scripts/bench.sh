@@ -1,5 +1,5 @@
 #!/bin/bash
-# Runs the benchmarks, each section named on the command line (both when none
+# Runs the benchmarks, each section named on the command line (all when none
 # is named):
 #   stage    the stage benchmark, built on the host (optimised, without
 #            sanitizers) and run in a scratch folder;
@@ -7,11 +7,13 @@
 #            use and run under Wine (RUNS=n runs of each case, default 5);
 #            not while that build's tests run: they share its Wine prefix,
 #            where only one editor runs at a time.
+#   list     the record list's refill and paste of 999 records against a
+#            plain list box fill, under Wine (RUNS=n, default 20).
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="${JOBS:-4}"
 sections=("$@")
-[ ${#sections[@]} -gt 0 ] || sections=(stage startup)
+[ ${#sections[@]} -gt 0 ] || sections=(stage startup list)
 
 run_stage() {
   local out="$ROOT/build/bench"
@@ -33,10 +35,20 @@ run_startup() {
   "$dir/wine-run" "$dir/bench/startup_bench.exe" "${RUNS:-5}"
 }
 
+run_list() {
+  source "$ROOT/scripts/env.sh"
+  local dir="$ROOT/build/$TEST_ARCH"
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$TEST_ARCH.cmake" -DBUILD_BENCH=ON \
+    -DBUILD_TESTING=ON >/dev/null
+  cmake --build "$dir" -j "$jobs" --target list_bench
+  "$dir/wine-run" "$dir/bench/list_bench.exe" "${RUNS:-20}"
+}
+
 for s in "${sections[@]}"; do
   case $s in
     stage) run_stage ;;
     startup) run_startup ;;
-    *) echo "bench: unknown section $s (stage, startup)" >&2; exit 2 ;;
+    list) run_list ;;
+    *) echo "bench: unknown section $s (stage, startup, list)" >&2; exit 2 ;;
   esac
 done

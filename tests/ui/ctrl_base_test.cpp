@@ -181,8 +181,8 @@ struct sNamed {
     int num;
     const char* name;
 };
-void NamedText(cString* out, int row, const sNamed& r) {
-    out->Format("%d:%s/%d", row, r.name, r.num);
+void NamedText(cString* out, int index, const sNamed* r) {
+    out->Format("%d:%s/%d", index, r->name, r->num);
 }
 
 // The record list as the framework sees it: attached through AddCtrl, the
@@ -218,7 +218,7 @@ TEST_F(CtrlBaseTest, RecordListAttachesAndStores) {
         work[1].num = 9;
         ClickWindow(GetDlgItem(w, kIdOk));
     });
-    EXPECT_EQ((std::vector<std::string>{"0:ｂ/7", "1:ａ/3"}), rows);
+    EXPECT_EQ((std::vector<std::string>{"1:ｂ/7", "2:ａ/3"}), rows);
     EXPECT_EQ(0, sel);
     EXPECT_FALSE(sorted);
     EXPECT_TRUE(prop);
