@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/drawn_stage.h"
 #include "tests/support/gui.h"
 #include "tests/tour/tour.h"
 
@@ -83,6 +84,8 @@ EditorProcess& TourEditor() {
         s_Dir = FullPathOf("tour-project");
         RemoveTree(s_Dir);
         EXPECT_TRUE(CopyTree(WinPath(SAMPLE_PROJECT_DIR), s_Dir)) << s_Dir;
+        // the editor opens on a stage drawn with the sample's pictures
+        EXPECT_TRUE(WriteDrawnStage(s_Dir)) << s_Dir;
         s_Editor.reset(new EditorProcess);
         std::string why;
         EXPECT_TRUE(s_Editor->Start(WinPath(EDITOR_EXE), s_Dir, &why)) << why;
