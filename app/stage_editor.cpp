@@ -230,7 +230,7 @@ LRESULT cStageEditorDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
         case WM_RBUTTONDBLCLK:
-            OnCanvasMouse(msg, lp);
+            OnCanvasMouse(msg, wp, lp);
             break;
         case WM_MOUSEWHEEL:
             OnWheel(wp);
@@ -280,8 +280,9 @@ void cStageEditorDlg::OnKey(WPARAM wp) {
     }
 }
 
-void cStageEditorDlg::OnCanvasMouse(UINT msg, LPARAM lp) {
+void cStageEditorDlg::OnCanvasMouse(UINT msg, WPARAM wp, LPARAM lp) {
     if (!g_StageEdit.m_bOpen) return;
+    m_nMsgKeys = wp;
     POINT pt = {GET_X_LPARAM(lp) - m_rcCanvas.x, GET_Y_LPARAM(lp) - m_rcCanvas.y};
     CursorCell(pt);
     if (msg == WM_LBUTTONDOWN) g_StageEdit.m_bModified = 1;
@@ -351,6 +352,7 @@ void cStageEditorDlg::OnFrame() {
             g_StageEdit.m_bDrag = 0;
             return;
         }
+        m_nMsgKeys = m.m_bLDown ? MK_LBUTTON : 0;
         if (m.m_bLDown)
             RunTool(WM_MOUSEMOVE);
         else if (m.m_bLRelease)

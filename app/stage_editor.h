@@ -102,13 +102,16 @@ public:
     cWnd* m_pWorldMap = nullptr;
     // The database sheet, while open; the idle step paces its animation pages.
     cPropSheet* m_pDatabaseSheet = nullptr;
+    // The mouse keys (MK_LBUTTON, MK_RBUTTON) of the mouse message that the
+    // tools are handling: the button state when the message was sent.
+    WPARAM m_nMsgKeys = 0;
     // Scratch records of the fill.
     cEdBlock m_FillBlock;
     cEdChara m_FillChara;
     cEdItem m_FillItem;
 
 private:
-    void OnCanvasMouse(UINT msg, LPARAM lp);
+    void OnCanvasMouse(UINT msg, WPARAM wp, LPARAM lp);
     void OnWheel(WPARAM wp);
     void OnKey(WPARAM wp);
     void OnSize();

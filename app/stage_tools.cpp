@@ -197,7 +197,7 @@ void cStageEditorDlg::RunTool(UINT msg) {
 void cStageEditorDlg::ToolPen(UINT msg) {
     if (msg == WM_LBUTTONDOWN)
         PushUndo(kLayerMaskAll);
-    else if (msg != WM_MOUSEMOVE || !(GetAsyncKeyState(VK_LBUTTON) & 0x8000))
+    else if (msg != WM_MOUSEMOVE || !(m_nMsgKeys & MK_LBUTTON))
         return;
     const int cx = CursorX(), cy = CursorY();
     for (int r = 0; r < g_StageEdit.m_nBrushH && cy + r < g_Stage.m_Height; ++r)
@@ -243,7 +243,7 @@ void cStageEditorDlg::ToolRect(UINT msg) {
     }
     if (!g_StageEdit.m_bDrag) return;
     if (msg == WM_MOUSEMOVE) {
-        if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000)) return;
+        if (!(m_nMsgKeys & MK_LBUTTON)) return;
         g_StageEdit.m_nRectW = std::abs(cx - g_StageEdit.m_nRectX) + 1;
         g_StageEdit.m_nRectH = std::abs(cy - g_StageEdit.m_nRectY) + 1;
         return;

@@ -100,7 +100,9 @@ TEST(CopyDefaultData, AsksOnlyWhenDataIsMissingAndDefaultExists) {
             EXPECT_EQ("sys", ReadWholeFile("data\\System.dat"));
             EXPECT_FALSE(FileExists("data\\default")) << "the folder's contents are copied, not the folder";
         }
-        if (!c.data && !c.copied) EXPECT_FALSE(FileExists("data"));
+        if (!c.data && !c.copied) {
+            EXPECT_FALSE(FileExists("data"));
+        }
     }
     RemoveTree("data");
     RemoveTree("default");
