@@ -5,6 +5,9 @@
 // the undo history's menu and buttons up to date.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "model/definitions.h"
 #include "ui/dlg.h"
 
@@ -111,6 +114,25 @@ public:
     cEdItem m_FillItem;
 
 private:
+    // What one view cell shows: per layer the icon's resolved drawing
+    // values; the state 0 (not drawn), 1 (past the stage) or 2 (a stage cell).
+    struct cViewCellKey {
+        int32_t m_State;
+        int32_t m_Icon[3][8];
+    };
+    // The layers as last drawn into m_LayerCache[0], cell by cell, at view
+    // origin (m_nCacheX, m_nCacheY): a repaint draws only the cells whose
+    // contents changed, and a scroll moves the picture and draws the cells
+    // that came into view.
+    void UpdateLayerCache(int width, int height);
+    cDib m_LayerCache[2];
+    std::vector<cViewCellKey> m_CellKeys;
+    int m_nCacheX = 0;
+    int m_nCacheY = 0;
+    int m_nCacheCols = 0;
+    int m_nCacheRows = 0;
+    uintptr_t m_nSheetSig = 0;
+
     void OnCanvasMouse(UINT msg, WPARAM wp, LPARAM lp);
     void OnWheel(WPARAM wp);
     void OnKey(WPARAM wp);

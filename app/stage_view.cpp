@@ -2,6 +2,9 @@
 // lines, scroll limits, cursor and tool previews, status text and title) and
 // the icon drawing of block, character and item definitions.
 #include <cstdlib>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 #include "app/services.h"
 #include "app/stage_edit.h"
@@ -66,6 +69,56 @@ int CharaColumn(int offset, const cEdChara& chara) {
 
 void FramePen(cDib* dst, int x, int y, int w, int h) {
     dst->Rect(x, y, w, h);
+}
+
+// The values an icon is drawn from, once resolved (DrawObjectIcon): equal
+// keys draw equal pictures from the same sheets.
+void IconKey(int32_t* k, int type, int kind, int index, int offset, const cEdChara* chara, int markShown, int mark) {
+    std::memset(k, 0, 8 * sizeof(int32_t));
+    if (index == 0) return;
+    int column = offset, m = 0, size = 0;
+    if (type == 1 && chara) {
+        column = CharaColumn(offset, *chara);
+        m = chara->m_FaceRight ? 1 : 0;
+    } else if (kind == 1 && offset >= 20) {
+        m = 1;
+        column = offset - 20;
+    }
+    if (kind == 4 && index > 0 && index < static_cast<int>(g_Database.m_BmpCharaExc.size())) {
+        const cEdBmpCharaExc& bmp = g_Database.m_BmpCharaExc[index];
+        size = bmp.m_Giant ? bmp.m_GiantSize : 1;
+    }
+    const int32_t values[8] = {index, kind, offset, column, m, size, markShown ? 1 : 0, mark};
+    std::memcpy(k, values, sizeof values);
+}
+
+// Changes whenever a picture sheet is made again (a project load).
+uintptr_t SheetSignature() {
+    uintptr_t sig = 0;
+    for (int s = kSheetBlocks; s <= kSheetMarks; ++s) sig = sig * 31 + reinterpret_cast<uintptr_t>(g_Bitmaps[s].m_hBitmap);
+    for (const cDib& dib : g_CharaBitmaps) sig = sig * 31 + reinterpret_cast<uintptr_t>(dib.m_hBitmap);
+    return sig * 31 + g_CharaBitmaps.size();
+}
+
+void FillBlack(cDib* dst, int x, int y, int w, int h) {
+    RECT rc = {x, y, x + w, y + h};
+    FillRect(dst->m_hDC, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
+// Solid one-pixel lines as a pen of width 1 draws them (the end point left
+// out), filled as rectangles.
+void FillColour(cDib* dst, int x0, int y0, int x1, int y1, COLORREF colour) {
+    RECT rc = {x0, y0, x1, y1};
+    SetDCBrushColor(dst->m_hDC, colour);
+    FillRect(dst->m_hDC, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void VLine(cDib* dst, int x, int y0, int y1, COLORREF colour) {
+    FillColour(dst, x, y0, x + 1, y1, colour);
+}
+
+void HLine(cDib* dst, int y, int x0, int x1, COLORREF colour) {
+    FillColour(dst, x0, y, x1, y + 1, colour);
 }
 
 }  // namespace
@@ -182,61 +235,109 @@ void cStageEditorDlg::SetStatusText() {
     SendMessageA(m_hStatus, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
 }
 
-void cStageEditorDlg::DrawView(cDib* dst, int width, int height) {
-    RECT all = {0, 0, width, height};
-    FillRect(dst->m_hDC, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    if (!g_StageEdit.m_bOpen) return;
+void cStageEditorDlg::UpdateLayerCache(int width, int height) {
+    const int cols = width / kCell + 1, rows = height / kCell + 1;
     const int sx = m_nViewX, sy = m_nViewY;
-    const int rows = height / kCell, cols = width / kCell;
-    const cEdStage& st = g_Stage;
-    for (int pass = 0; pass < 3; ++pass)
-        for (int i = 0; i <= rows; ++i) {
-            const int y = sy + i;
-            if (y < 0 || y >= st.m_Height) continue;
-            for (int j = 0; j <= cols; ++j) {
-                const int x = sx + j;
-                if (x < 0 || x >= st.m_Width) continue;
-                const int cell = st.CellIndex(x, y);
-                switch (pass) {
-                    case 0:
-                        if (cell < static_cast<int>(st.m_Blocks.size()) && st.m_Blocks[cell].m_Graphic)
-                            DrawBlockIcon(dst, j * kCell, i * kCell, st.m_Blocks[cell], 0);
-                        break;
-                    case 1:
-                        if (cell < static_cast<int>(st.m_Charas.size()) && st.m_Charas[cell].m_Graphic)
-                            DrawCharaIcon(dst, j * kCell, i * kCell, st.m_Charas[cell], 0);
-                        break;
-                    case 2:
-                        if (cell < static_cast<int>(st.m_Items.size()) && st.m_Items[cell].m_Graphic)
-                            DrawItemIcon(dst, j * kCell, i * kCell, st.m_Items[cell], 1);
-                        break;
-                }
-            }
+    const uintptr_t sig = SheetSignature();
+    const bool fresh = m_LayerCache[0].m_Width != width || m_LayerCache[0].m_Height != height ||
+                       m_nCacheCols != cols || m_nCacheRows != rows || sig != m_nSheetSig;
+    if (fresh) {
+        for (cDib& cache : m_LayerCache) {
+            cache.Delete();
+            cache.Create(width, height, 32, 0);
         }
-    dst->Grid(0, 0, width, height, kCell, kCell, kGridColour);
-    dst->SelectPen(PS_SOLID, 1, kGuideColour);
-    dst->Line(304, 0, 304, 479);
-    dst->Line(336, 0, 336, 479);
-    dst->Line(0, 224, 639, 224);
-    dst->Line(0, 256, 639, 256);
-    dst->SelectPen(PS_SOLID, 1, kLimitColour);
-    if (st.m_bScrollMinX) {
-        const int x = (st.m_ScrollMinX - sx) * kCell - 1;
-        dst->Line(x, 0, x, 479);
+        m_CellKeys.assign(static_cast<size_t>(cols) * rows, cViewCellKey());
+        m_nCacheCols = cols;
+        m_nCacheRows = rows;
+        m_nSheetSig = sig;
+        m_nCacheX = sx;
+        m_nCacheY = sy;
+    } else if (sx != m_nCacheX || sy != m_nCacheY) {
+        // Move what stays in view; the cells that come into view are drawn below.
+        const int dx = sx - m_nCacheX, dy = sy - m_nCacheY;
+        cDib& from = m_LayerCache[0];
+        cDib& to = m_LayerCache[1];
+        BitBlt(to.m_hDC, -dx * kCell, -dy * kCell, width, height, from.m_hDC, 0, 0, SRCCOPY);
+        std::swap(m_LayerCache[0], m_LayerCache[1]);
+        std::vector<cViewCellKey> keys(m_CellKeys.size(), cViewCellKey());
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < cols; ++j) {
+                const int oi = i + dy, oj = j + dx;
+                if (oi >= 0 && oi < rows && oj >= 0 && oj < cols) keys[i * cols + j] = m_CellKeys[oi * cols + oj];
+            }
+        m_CellKeys.swap(keys);
+        m_nCacheX = sx;
+        m_nCacheY = sy;
     }
-    if (st.m_bScrollMaxX) {
-        const int x = (st.m_ScrollMaxX - sx + 1) * kCell + 1;
-        dst->Line(x, 0, x, 479);
+    cDib* dst = &m_LayerCache[0];
+    if (!dst->m_hDC) return;
+    const cEdStage& st = g_Stage;
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < cols; ++j) {
+            const int x = sx + j, y = sy + i;
+            cViewCellKey key;
+            std::memset(&key, 0, sizeof key);
+            const int cell = st.CellIndex(x, y);
+            const bool inside = x >= 0 && y >= 0 && x < st.m_Width && y < st.m_Height &&
+                                cell < static_cast<int>(st.m_Blocks.size()) &&
+                                cell < static_cast<int>(st.m_Charas.size()) && cell < static_cast<int>(st.m_Items.size());
+            key.m_State = inside ? 2 : 1;
+            if (inside) {
+                const cEdBlock& b = st.m_Blocks[cell];
+                const cEdChara& c = st.m_Charas[cell];
+                const cEdItem& it = st.m_Items[cell];
+                if (b.m_Graphic)
+                    IconKey(key.m_Icon[0], 0, b.m_GraphicSource, b.m_Graphic, b.m_GraphicFrame, nullptr, b.m_MarkMode,
+                            b.m_MarkGraphic);
+                if (c.m_Graphic)
+                    IconKey(key.m_Icon[1], 1, c.m_GraphicSource, c.m_Graphic, c.m_GraphicShift, &c, c.m_MarkMode,
+                            c.m_MarkGraphic);
+                if (it.m_Graphic)
+                    IconKey(key.m_Icon[2], 2, it.m_GraphicSource, it.m_Graphic, it.m_GraphicFrame, nullptr,
+                            it.m_MarkMode, it.m_MarkGraphic);
+            }
+            cViewCellKey& old = m_CellKeys[i * cols + j];
+            if (std::memcmp(&old, &key, sizeof key) == 0) continue;
+            old = key;
+            const int px = j * kCell, py = i * kCell;
+            FillBlack(dst, px, py, kCell, kCell);
+            if (inside) {
+                if (st.m_Blocks[cell].m_Graphic) DrawBlockIcon(dst, px, py, st.m_Blocks[cell], 0);
+                if (st.m_Charas[cell].m_Graphic) DrawCharaIcon(dst, px, py, st.m_Charas[cell], 0);
+                if (st.m_Items[cell].m_Graphic) DrawItemIcon(dst, px, py, st.m_Items[cell], 1);
+            }
+            // The grid over the layers: each cell carries its left and top
+            // lines, so the grid moves with the cells and stays in place.
+            VLine(dst, px, py, py + kCell, kGridColour);
+            HLine(dst, py, px, px + kCell, kGridColour);
+        }
+}
+
+// Only the cells in view are visited; a repaint draws again only the cells
+// that changed since the last one (UpdateLayerCache).
+void cStageEditorDlg::DrawView(cDib* dst, int width, int height) {
+    if (!g_StageEdit.m_bOpen) {
+        FillBlack(dst, 0, 0, width, height);
+        return;
     }
-    if (st.m_bScrollMinY) {
-        const int y = (st.m_ScrollMinY - sy) * kCell - 1;
-        dst->Line(0, y, 639, y);
-    }
-    if (st.m_bScrollMaxY) {
-        const int y = (st.m_ScrollMaxY - sy + 1) * kCell + 1;
-        dst->Line(0, y, 639, y);
-    }
-    dst->DeletePen();
+    const int sx = m_nViewX, sy = m_nViewY;
+    const cEdStage& st = g_Stage;
+    UpdateLayerCache(width, height);
+    if (m_LayerCache[0].m_hDC)
+        BitBlt(dst->m_hDC, 0, 0, width, height, m_LayerCache[0].m_hDC, 0, 0, SRCCOPY);
+    else
+        FillBlack(dst, 0, 0, width, height);
+    // the grid's closing right and bottom lines
+    VLine(dst, width - 1, 0, height, kGridColour);
+    HLine(dst, height - 1, 0, width, kGridColour);
+    VLine(dst, 304, 0, 479, kGuideColour);
+    VLine(dst, 336, 0, 479, kGuideColour);
+    HLine(dst, 224, 0, 639, kGuideColour);
+    HLine(dst, 256, 0, 639, kGuideColour);
+    if (st.m_bScrollMinX) VLine(dst, (st.m_ScrollMinX - sx) * kCell - 1, 0, 479, kLimitColour);
+    if (st.m_bScrollMaxX) VLine(dst, (st.m_ScrollMaxX - sx + 1) * kCell + 1, 0, 479, kLimitColour);
+    if (st.m_bScrollMinY) HLine(dst, (st.m_ScrollMinY - sy) * kCell - 1, 0, 639, kLimitColour);
+    if (st.m_bScrollMaxY) HLine(dst, (st.m_ScrollMaxY - sy + 1) * kCell + 1, 0, 639, kLimitColour);
     DrawCursor(dst);
 }
 
