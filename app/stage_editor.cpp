@@ -507,6 +507,94 @@ void cStageEditorDlg::ClearUndo() {
     UpdateUndoMenu();
 }
 
+// Closing of the windows opened from here ------------------------------------
+
+// A definition sheet of kind 0 (blocks), 1 (characters) or 2 (items) closed.
+// An edited palette entry becomes the brush's record, as a pick in its
+// palette window makes it.
+template <class T>
+void cStageEditorDlg::OnDefinitionSheetClosed(int kind, cVector<T>& brush, const cVector<T>& stagePalette,
+                                              const cVector<T>& commonPalette) {
+    g_WndRegistry.EnableAll(true);
+    const int target = g_StageEdit.g_EditTarget;
+    if (target != 3) {
+        ShowPalettes();
+        DrawPalettes();
+    }
+    const int index = g_StageEdit.g_EditSource[1];
+    switch (target) {
+        case 0:
+            if (m_hWnd) SetActiveWindow(m_hWnd);
+            break;
+        case 1:
+        case 2: {
+            cWnd* palette = m_pPalette[(target == 1 ? 3 : 0) + kind];
+            if (palette && palette->m_hWnd) SetActiveWindow(palette->m_hWnd);
+            const cVector<T>& entries = target == 1 ? stagePalette : commonPalette;
+            if (index >= 0 && index < static_cast<int>(entries.size())) {
+                if (brush.empty()) brush.push_back(entries[index]);
+                brush[0] = entries[index];
+            }
+            break;
+        }
+    }
+    if (target != 3 && g_StageEdit.m_nReturnLayer != g_StageEdit.m_nLayer) g_StageEdit.SetLayer(g_StageEdit.m_nReturnLayer);
+}
+
+void cStageEditorDlg::OnBlockSheetClosed() {
+    if (g_StageEdit.m_nReturnLayer != g_StageEdit.m_nLayer) g_StageEdit.SetLayer(g_StageEdit.m_nReturnLayer);
+    OnDefinitionSheetClosed(0, g_StageEdit.m_BrushBlock, g_Stage.m_PalBlocks, g_CommonPalette.m_Blocks);
+}
+
+void cStageEditorDlg::OnCharaSheetClosed() {
+    OnDefinitionSheetClosed(1, g_StageEdit.m_BrushChara, g_Stage.m_PalCharas, g_CommonPalette.m_Charas);
+}
+
+void cStageEditorDlg::OnItemSheetClosed() {
+    OnDefinitionSheetClosed(2, g_StageEdit.m_BrushItem, g_Stage.m_PalItems, g_CommonPalette.m_Items);
+}
+
+void cStageEditorDlg::OnStageSheetClosed() {
+    g_Stage.Validate();
+    if (m_hWnd) {
+        RECT rc = {};
+        ::GetClientRect(m_hWnd, &rc);
+        SendMessageA(m_hWnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.right, rc.bottom));
+    }
+    DrawPalettes();
+    g_StageEdit.AllocUndo(g_Stage.m_UndoCount, g_Stage.m_Pitch, g_Stage.m_Height);
+    UpdateUndoButtons();
+    UpdateUndoMenu();
+    g_AppWnd.m_nEditorMode = 0;
+    ShowPalettes();
+    g_WndRegistry.EnableAll(true);
+}
+
+void cStageEditorDlg::OnWorldMapClosed() {
+    g_AppWnd.m_nEditorMode = 0;
+    ShowPalettes();
+    g_WndRegistry.EnableAll(true);
+}
+
+void cStageEditorDlg::OnDatabaseSheetClosed() {
+    g_CommonPalette.Validate();
+    g_Stage.Validate();
+    ShowPalettes();
+    g_WndRegistry.EnableAll(true);
+    DrawPalettes();
+}
+
+void cStageEditorDlg::OnSystemSheetClosed() {
+    OnDatabaseSheetClosed();
+}
+
+void cStageEditorDlg::OnPrjOptionSheetClosed() {
+    g_Stage.Validate();
+    ShowPalettes();
+    g_WndRegistry.EnableAll(true);
+    DrawPalettes();
+}
+
 // Menu and toolbar state ----------------------------------------------------
 
 void cStageEditorDlg::UpdateMenus() {

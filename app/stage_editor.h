@@ -57,6 +57,21 @@ public:
     void HideAll();
     void MinimizeAll();
 
+    // What the stage editor does when a window opened from it closes: the
+    // definition sheets (their page's WM_DESTROY), the stage settings, the
+    // world map, the database, the system settings and the project options.
+    void OnBlockSheetClosed();
+    void OnCharaSheetClosed();
+    void OnItemSheetClosed();
+    void OnStageSheetClosed();
+    void OnWorldMapClosed();
+    void OnDatabaseSheetClosed();
+    void OnSystemSheetClosed();
+    void OnPrjOptionSheetClosed();
+    // The names the project-wide editors call them by.
+    void OnDatabaseClosed() { OnDatabaseSheetClosed(); }
+    void OnPrjOptionClosed() { OnPrjOptionSheetClosed(); }
+
     // Menu and toolbar state.
     void UpdateMenus();
     void UpdateToolbar();
@@ -144,6 +159,9 @@ private:
     void FloodFill(int x, int y);
     void AddToolbar();
     void SetStatusText();
+    template <class T>
+    void OnDefinitionSheetClosed(int kind, cVector<T>& brush, const cVector<T>& stagePalette,
+                                 const cVector<T>& commonPalette);
 };
 
 // The cursor cell and view position of g_StateStack's current entry.
