@@ -29,6 +29,12 @@ const ClosedCase kClosed[] = {
 
 TEST(StageEditorSheetClosed, BrushTakesTheEditedEntryAndTheLayerComesBack) {
     SetDataVersion(248, 0);
+    // the project's objects as the other tests find them
+    const cVector<cEdBlock> blocks = g_CommonPalette.m_Blocks;
+    const cVector<cEdChara> charas = g_CommonPalette.m_Charas;
+    const cVector<cEdItem> items = g_CommonPalette.m_Items;
+    const int32_t target = g_StageEdit.g_EditTarget;
+    const int32_t source[2] = {g_StageEdit.g_EditSource[0], g_StageEdit.g_EditSource[1]};
     for (const ClosedCase& c : kClosed) {
         SCOPED_TRACE(c.what);
         g_Stage.SetDefault();
@@ -52,6 +58,14 @@ TEST(StageEditorSheetClosed, BrushTakesTheEditedEntryAndTheLayerComesBack) {
         EXPECT_EQ(c.expected, g_StageEdit.m_BrushChara[0].m_Graphic);
         EXPECT_EQ(c.target == 3 ? 1 : 0, g_StageEdit.m_nLayer);
     }
+    g_CommonPalette.m_Blocks = blocks;
+    g_CommonPalette.m_Charas = charas;
+    g_CommonPalette.m_Items = items;
+    g_StageEdit.g_EditTarget = target;
+    g_StageEdit.g_EditSource[0] = source[0];
+    g_StageEdit.g_EditSource[1] = source[1];
+    g_StageEdit.Reset();
+    g_Stage.SetDefault();
 }
 
 }  // namespace

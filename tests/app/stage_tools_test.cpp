@@ -46,6 +46,20 @@ protected:
         delete m_Dlg;
         SetShiftSource(nullptr);
         s_Shift = false;
+        // the stage and edit state as the other tests find them
+        g_Stage.SetDefault();
+        g_StageEdit.Reset();
+        g_StageEdit.g_EditSource[1] = 0;
+        cStageEdit& e = g_StageEdit;
+        e.m_UndoBlock.clear();
+        e.m_UndoChara.clear();
+        e.m_UndoItem.clear();
+        e.m_RedoBlock.clear();
+        e.m_RedoChara.clear();
+        e.m_RedoItem.clear();
+        e.m_UndoFlags.clear();
+        e.m_RedoFlags.clear();
+        e.m_nUndo = e.m_nRedo = 0;
     }
 
     // A w x h brush on every layer; entry i has graphic base + i.

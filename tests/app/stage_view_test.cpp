@@ -64,6 +64,8 @@ class StageView : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         SetDataVersion(248, 0);
+        s_AnimeSet = g_Database.m_AnimeSet;
+        s_BmpCharaExc = g_Database.m_BmpCharaExc;
         for (int s = 1; s <= 21; ++s) MakeSheet(g_Bitmaps[s], s);
         g_CharaBitmaps.clear();
         for (int i = 0; i < 6; ++i) {
@@ -82,11 +84,19 @@ protected:
     static void TearDownTestSuite() {
         for (int s = 1; s <= 21; ++s) g_Bitmaps[s].Delete();
         g_CharaBitmaps.clear();
+        g_Database.m_AnimeSet = s_AnimeSet;
+        g_Database.m_BmpCharaExc = s_BmpCharaExc;
     }
+    // The project's tables as the other tests find them.
+    static cVector<cEdAnimeSet> s_AnimeSet;
+    static cVector<cEdBmpCharaExc> s_BmpCharaExc;
     void SetUp() override { ASSERT_TRUE(m_Dst.Create(64, 64, 32, 0)); }
 
     cDib m_Dst;
 };
+
+cVector<cEdAnimeSet> StageView::s_AnimeSet;
+cVector<cEdBmpCharaExc> StageView::s_BmpCharaExc;
 
 struct IconCase {
     const char* what;
