@@ -1,6 +1,6 @@
 #include "objedit/blockpage.h"
 
-#include "app/stage_edit.h"
+#include "app/services.h"
 #include "model/palette.h"
 #include "model/stage.h"
 #include "ui/dlghelpers.h"

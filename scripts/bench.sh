@@ -3,6 +3,8 @@
 # is named):
 #   stage    the stage benchmark, built on the host (optimised, without
 #            sanitizers) and run in a scratch folder;
+#   view     the stage editor's view painting and flood fill, built with the
+#            Windows build the tests use and run under Wine;
 #   startup  the editor's start-up, built with the Windows build the tests
 #            use and run under Wine (RUNS=n runs of each case, default 5);
 #            not while that build's tests run: they share its Wine prefix,
@@ -13,7 +15,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="${JOBS:-4}"
 sections=("$@")
-[ ${#sections[@]} -gt 0 ] || sections=(stage startup list)
+[ ${#sections[@]} -gt 0 ] || sections=(stage view startup list)
 
 run_stage() {
   local out="$ROOT/build/bench"
@@ -35,6 +37,18 @@ run_startup() {
   "$dir/wine-run" "$dir/bench/startup_bench.exe" "${RUNS:-5}"
 }
 
+run_view() {
+  source "$ROOT/scripts/env.sh"
+  local dir="$ROOT/build/$TEST_ARCH"
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$TEST_ARCH.cmake" -DBUILD_BENCH=ON \
+    -DBUILD_TESTING=ON >/dev/null
+  cmake --build "$dir" -j "$jobs" --target view_bench
+  local work
+  work="$(mktemp -d)"
+  (cd "$work" && "$dir/wine-run" "$dir/bench/view_bench.exe")
+  rm -rf "$work"
+}
+
 run_list() {
   source "$ROOT/scripts/env.sh"
   local dir="$ROOT/build/$TEST_ARCH"
@@ -47,8 +61,9 @@ run_list() {
 for s in "${sections[@]}"; do
   case $s in
     stage) run_stage ;;
+    view) run_view ;;
     startup) run_startup ;;
     list) run_list ;;
-    *) echo "bench: unknown section $s (stage, startup, list)" >&2; exit 2 ;;
+    *) echo "bench: unknown section $s (stage, view, startup, list)" >&2; exit 2 ;;
   esac
 done

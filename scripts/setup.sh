@@ -7,7 +7,7 @@ SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
 PACKAGES=(cmake make ccache mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine wine32:i386 wine64 xvfb xauth locales fonts-ipafont-gothic
+          wine wine32:i386 wine64 fonts-wine xvfb xauth locales fonts-ipafont-gothic
           libstb-dev libboost-dev googletest imagemagick sox vorbis-tools g++ clang libclang-rt-14-dev)
 
 missing=()

@@ -1,0 +1,71 @@
+// What the stage editor does when a definition sheet that it or a palette
+// window opened closes: the brush takes the edited palette entry, and the
+// layer that was current before the sheet opened comes back.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "app/stage_edit.h"
+#include "app/stage_editor.h"
+#include "app/stage_editor_res.h"
+#include "base/record.h"
+#include "model/palette.h"
+#include "model/stage.h"
+
+namespace {
+
+struct ClosedCase {
+    const char* what;
+    int target;       // g_EditTarget
+    int expected;     // graphic of the brush's first record afterwards
+};
+
+const ClosedCase kClosed[] = {
+    {"stage palette entry", 1, 21},
+    {"common palette entry", 2, 31},
+    {"placed object: the brush stays", 0, 5},
+    {"project default: the brush stays", 3, 5},
+};
+
+TEST(StageEditorSheetClosed, BrushTakesTheEditedEntryAndTheLayerComesBack) {
+    SetDataVersion(248, 0);
+    // the project's objects as the other tests find them
+    const cVector<cEdBlock> blocks = g_CommonPalette.m_Blocks;
+    const cVector<cEdChara> charas = g_CommonPalette.m_Charas;
+    const cVector<cEdItem> items = g_CommonPalette.m_Items;
+    const int32_t target = g_StageEdit.g_EditTarget;
+    const int32_t source[2] = {g_StageEdit.g_EditSource[0], g_StageEdit.g_EditSource[1]};
+    for (const ClosedCase& c : kClosed) {
+        SCOPED_TRACE(c.what);
+        g_Stage.SetDefault();
+        g_CommonPalette.SetDefault();
+        g_CommonPalette.Validate();
+        g_StageEdit.Reset();
+        cStageEditorDlg dlg(IDD_STAGE_EDITOR, nullptr, kWndDialog, nullptr);
+        g_Stage.m_PalCharas.resize(3);
+        g_CommonPalette.m_Charas.resize(3);
+        g_Stage.m_PalCharas[2].m_Graphic = 21;
+        g_CommonPalette.m_Charas[2].m_Graphic = 31;
+        g_StageEdit.m_BrushChara.resize(1);
+        g_StageEdit.m_BrushChara[0].m_Graphic = 5;
+        g_StageEdit.SetLayer(0);
+        g_StageEdit.SwitchLayer(1);  // the opener went to the character layer
+        ASSERT_EQ(1, g_StageEdit.m_nLayer);
+        g_StageEdit.g_EditTarget = c.target;
+        g_StageEdit.g_EditSource[0] = c.target == 1 ? 1 : 0;
+        g_StageEdit.g_EditSource[1] = 2;
+        dlg.OnCharaSheetClosed();
+        EXPECT_EQ(c.expected, g_StageEdit.m_BrushChara[0].m_Graphic);
+        EXPECT_EQ(c.target == 3 ? 1 : 0, g_StageEdit.m_nLayer);
+    }
+    g_CommonPalette.m_Blocks = blocks;
+    g_CommonPalette.m_Charas = charas;
+    g_CommonPalette.m_Items = items;
+    g_StageEdit.g_EditTarget = target;
+    g_StageEdit.g_EditSource[0] = source[0];
+    g_StageEdit.g_EditSource[1] = source[1];
+    g_StageEdit.Reset();
+    g_Stage.SetDefault();
+}
+
+}  // namespace
