@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/containers.h"
@@ -33,7 +34,7 @@ struct sToolButton {
 // Bytes of the tool record given to a tooltip (up to its lParam).
 const UINT kToolInfoSize = TTTOOLINFOA_V2_SIZE;
 #if !defined(_WIN64)
-static_assert(TTTOOLINFOA_V2_SIZE == 44, "the tool record of the 32-bit program");
+static_assert(offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM) == 44, "the tool record of the 32-bit program");
 #endif
 
 struct sAccelEntry {
