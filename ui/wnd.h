@@ -31,10 +31,10 @@ struct sToolButton {
     const char* m_lpTip;
 };
 
-// Bytes of the tool record given to a tooltip (up to its lParam).
-const UINT kToolInfoSize = TTTOOLINFOA_V2_SIZE;
+// Bytes of the tool record given to a tooltip: up to its lParam.
+const UINT kToolInfoSize = static_cast<UINT>(offsetof(TOOLINFOA, lParam) + sizeof(LPARAM));
 #if !defined(_WIN64)
-static_assert(offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM) == 44, "the tool record of the 32-bit program");
+static_assert(offsetof(TOOLINFOA, lParam) + sizeof(LPARAM) == 44, "the tool record of the 32-bit program");
 #endif
 
 struct sAccelEntry {
