@@ -31,6 +31,10 @@ protected:
         RemoveTree(m_Dir);
         ASSERT_TRUE(CopyTree(WinPath(SAMPLE_PROJECT_DIR), m_Dir)) << m_Dir;
         ASSERT_TRUE(WriteDrawnStage(m_Dir));
+        StartEditor();
+    }
+
+    void StartEditor() {
         std::string why;
         ASSERT_TRUE(m_Editor.Start(WinPath(EDITOR_EXE), m_Dir, &why, true)) << why;
         ShownBox box;
@@ -161,6 +165,22 @@ TEST_F(StageEditorRun, ArrowKeysAndTheWheelScrollTheView) {
     Wheel(WHEEL_DELTA);
     EXPECT_EQ(2, HPos());
     EXPECT_EQ(red, Shown(3, 8));
+}
+
+// The placement: the window comes back where and as large as it was closed,
+// not grown by its toolbar, status bar and scroll bars.
+TEST_F(StageEditorRun, ComesBackWhereAndAsLargeAsItWasClosed) {
+    RECT before = {};
+    ASSERT_TRUE(GetWindowRect(m_Wnd, &before));
+    PostMessageA(m_Wnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(m_Editor.WaitExit(20000)) << "closing the stage editor ends the program";
+    StartEditor();
+    RECT after = {};
+    ASSERT_TRUE(GetWindowRect(m_Wnd, &after));
+    EXPECT_EQ(before.left, after.left);
+    EXPECT_EQ(before.top, after.top);
+    EXPECT_EQ(before.right - before.left, after.right - after.left);
+    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
 }
 
 }  // namespace
