@@ -182,8 +182,9 @@ LRESULT cStageEditorDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY: {
             RECT rc = {};
             ::GetWindowRect(hwnd, &rc);
-            // The layout's own size: the window comes back as large as it was.
-            EditConfig.m_Place[kPlaceStageEditor].Set(rc.left, rc.top, m_rcCanvas.w, m_rcCanvas.h);
+            RECT client = {};
+            ::GetClientRect(hwnd, &client);
+            EditConfig.m_Place[kPlaceStageEditor].Set(rc.left, rc.top, client.right, client.bottom);
             g_PrjOption.Save(g_PathTable[kPathPrjOption].CStr());
             SetLayerChangedHandler(nullptr);
             if (g_StageEditor == this) g_StageEditor = nullptr;

@@ -31,6 +31,10 @@ protected:
         RemoveTree(m_Dir);
         ASSERT_TRUE(CopyTree(WinPath(SAMPLE_PROJECT_DIR), m_Dir)) << m_Dir;
         ASSERT_TRUE(WriteDrawnStage(m_Dir));
+        StartEditor();
+    }
+
+    void StartEditor() {
         std::string why;
         ASSERT_TRUE(m_Editor.Start(WinPath(EDITOR_EXE), m_Dir, &why, true)) << why;
         ShownBox box;
@@ -68,6 +72,17 @@ protected:
         HDC screen = GetDC(nullptr);
         const COLORREF c = GetPixel(screen, pt.x, pt.y);
         ReleaseDC(nullptr, screen);
+        return c;
+    }
+
+    // What a view cell shows once it shows what is expected (the editor
+    // paints on its own time); what it shows at the end of the wait if never.
+    COLORREF ShownAs(int col, int row, COLORREF expected, bool equal = true) {
+        COLORREF c = Shown(col, row);
+        for (int i = 0; i < 200 && (c == expected) != equal; ++i) {
+            Sleep(50);
+            c = Shown(col, row);
+        }
         return c;
     }
 
@@ -118,38 +133,38 @@ const COLORREF kBlack = RGB(0, 0, 0);
 TEST_F(StageEditorRun, SelectionPaintedWithThePenUndoneAndRedone) {
     ASSERT_EQ(0, HPos());
     ASSERT_EQ(5, VPos());
-    const COLORREF red = Shown(5, 7);
+    const COLORREF red = ShownAs(5, 7, kBlack, false);
     ASSERT_NE(kBlack, red);
-    ASSERT_EQ(kBlack, Shown(2, 2));
+    ASSERT_EQ(kBlack, ShownAs(2, 2, kBlack));
 
     Drag(5, 7, 9, 7, true);  // the platform into the brush
     Drag(2, 2, 2, 2, false);  // one press of the pen
-    for (int c = 2; c <= 6; ++c) EXPECT_EQ(red, Shown(c, 2)) << "column " << c;
-    EXPECT_EQ(kBlack, Shown(7, 2));
-    EXPECT_EQ(red, Shown(5, 7)) << "the platform stays";
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(red, ShownAs(c, 2, red)) << "column " << c;
+    EXPECT_EQ(kBlack, ShownAs(7, 2, kBlack));
+    EXPECT_EQ(red, ShownAs(5, 7, red)) << "the platform stays";
 
     Key('Z', VK_CONTROL);
-    for (int c = 2; c <= 6; ++c) EXPECT_EQ(kBlack, Shown(c, 2)) << "undone, column " << c;
-    EXPECT_EQ(red, Shown(5, 7));
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(kBlack, ShownAs(c, 2, kBlack)) << "undone, column " << c;
+    EXPECT_EQ(red, ShownAs(5, 7, red));
     Key('Y', VK_CONTROL);
-    for (int c = 2; c <= 6; ++c) EXPECT_EQ(red, Shown(c, 2)) << "redone, column " << c;
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(red, ShownAs(c, 2, red)) << "redone, column " << c;
 }
 
 TEST_F(StageEditorRun, ArrowKeysAndTheWheelScrollTheView) {
-    const COLORREF red = Shown(5, 7);
+    const COLORREF red = ShownAs(5, 7, kBlack, false);
     ASSERT_NE(kBlack, red);
     const POINT inside = At(12, 3);
     MoveMouseTo(inside.x, inside.y);
     Settle();
     Key(VK_RIGHT);
     EXPECT_EQ(1, HPos());
-    EXPECT_EQ(red, Shown(4, 7)) << "the platform moved one cell left";
+    EXPECT_EQ(red, ShownAs(4, 7, red)) << "the platform moved one cell left";
     // the view already shows the stage's bottom row
     Key(VK_DOWN);
     EXPECT_EQ(5, VPos());
     Key(VK_UP);
     EXPECT_EQ(4, VPos());
-    EXPECT_EQ(red, Shown(4, 8));
+    EXPECT_EQ(red, ShownAs(4, 8, red));
     Key(VK_LEFT);
     Key(VK_LEFT);
     EXPECT_EQ(0, HPos()) << "the view stops at the left edge";
@@ -160,7 +175,23 @@ TEST_F(StageEditorRun, ArrowKeysAndTheWheelScrollTheView) {
     EXPECT_EQ(3, HPos());
     Wheel(WHEEL_DELTA);
     EXPECT_EQ(2, HPos());
-    EXPECT_EQ(red, Shown(3, 8));
+    EXPECT_EQ(red, ShownAs(3, 8, red));
+}
+
+// The placement: the window comes back where and as large as it was closed,
+// not grown by its toolbar, status bar and scroll bars.
+TEST_F(StageEditorRun, ComesBackWhereAndAsLargeAsItWasClosed) {
+    RECT before = {};
+    ASSERT_TRUE(GetWindowRect(m_Wnd, &before));
+    PostMessageA(m_Wnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(m_Editor.WaitExit(20000)) << "closing the stage editor ends the program";
+    StartEditor();
+    RECT after = {};
+    ASSERT_TRUE(GetWindowRect(m_Wnd, &after));
+    EXPECT_EQ(before.left, after.left);
+    EXPECT_EQ(before.top, after.top);
+    EXPECT_EQ(before.right - before.left, after.right - after.left);
+    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
 }
 
 }  // namespace
