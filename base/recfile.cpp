@@ -4,6 +4,7 @@
 
 #include "base/log.h"
 #include "base/platform.h"
+#include "base/str.h"
 
 namespace {
 const size_t kReadBufSize = 64 * 1024;
@@ -37,8 +38,18 @@ namespace {
 // it replaces the target in one move), short (a target near the path limit
 // still gets one) and not the name of any file there.
 std::string FreeTempPath(const char* target) {
-    const char* slash = strrchr(target, '\\');
-    const std::string folder(target, slash ? static_cast<size_t>(slash - target + 1) : 0);
+    // Either separator ends the folder part ("C:" alone names a drive's
+    // current folder); the second byte of a two-byte character is no
+    // separator, whatever its value.
+    size_t cut = 0;
+    for (const char* p = target; *p; ++p) {
+        if (IsSjisLead(static_cast<unsigned char>(*p)) && p[1]) {
+            ++p;
+            continue;
+        }
+        if (*p == '\\' || *p == '/' || (*p == ':' && p == target + 1)) cut = static_cast<size_t>(p - target + 1);
+    }
+    const std::string folder(target, cut);
     static uint32_t s_Next = 0;
     const uint32_t seed = MilliClock();
     char name[16];

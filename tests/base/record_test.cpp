@@ -364,6 +364,24 @@ TEST_F(RecordFiles, TargetNearThePathLimitStillSaves) {
     EXPECT_EQ(9, back.m_Int);
     EXPECT_EQ(1u, FolderFiles(folder.c_str()).size());
 }
+
+TEST_F(RecordFiles, TemporaryFileGoesToTheTargetsFolderWhateverItsName) {
+    // The second byte of "表" and "ソ" is the value of a backslash; neither
+    // ends a folder name. A forward slash does.
+    ASSERT_TRUE(CreateFolder("jp"));
+    ASSERT_TRUE(CreateFolder("jp\\ソフト"));
+    const char* const targets[] = {"jp\\表.dat", "jp\\ソフト\\表ソ.dat", "jp/ソフト/fwd.dat"};
+    for (const char* target : targets) {
+        SCOPED_TRACE(target);
+        cExample r;
+        r.m_Int = 11;
+        ASSERT_EQ(1, r.Save(target));
+        cExample back;
+        ASSERT_EQ(1, back.Load(target));
+        EXPECT_EQ(11, back.m_Int);
+    }
+    EXPECT_EQ(2u, FolderFiles("jp").size());
+}
 #endif
 
 TEST_F(RecordFiles, LongStringsAreCutWhenWritten) {

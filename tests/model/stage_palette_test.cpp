@@ -279,14 +279,16 @@ TEST_F(StagePalette, CheckPaletteLinksUnlinksEntriesPastTheirPalette) {
     struct Case {
         int kind, index;
         bool kept;
-    } cases[] = {{1, 3, true}, {1, 4, false}, {2, 4, true}, {2, 5, false}, {0, 9, true}, {1, -1, false}};
-    for (size_t i = 0; i < 5 && i < sizeof cases / sizeof cases[0]; ++i) {
+    } cases[] = {{1, 3, true}, {1, 4, false}, {2, 4, true}, {2, 5, false}, {0, 9, true}};
+    for (size_t i = 0; i < 5; ++i) {
         s.m_PalBlocks[i].m_InheritKind = static_cast<int8_t>(cases[i].kind);
         s.m_PalBlocks[i].m_InheritIndex = static_cast<int16_t>(cases[i].index);
         s.m_PalBlocks[i].m_bbInherit.Fill(1);
     }
     s.m_PalCharas[2].m_InheritKind = 2;
     s.m_PalCharas[2].m_InheritIndex = 3;
+    s.m_PalCharas[1].m_InheritKind = 1;
+    s.m_PalCharas[1].m_InheritIndex = -1;
     s.CheckPaletteLinks();
     for (size_t i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
@@ -295,6 +297,8 @@ TEST_F(StagePalette, CheckPaletteLinksUnlinksEntriesPastTheirPalette) {
         EXPECT_EQ(1, s.m_PalBlocks[i].m_bbInherit[0]) << "the flags stay";
     }
     EXPECT_EQ(0, s.m_PalCharas[2].m_InheritKind) << "a character palette of three has no entry 3";
+    EXPECT_EQ(0, s.m_PalCharas[1].m_InheritKind) << "a negative index names no entry";
+    EXPECT_EQ(0, s.m_PalCharas[1].m_InheritIndex);
 }
 
 TEST_F(StagePalette, ClearCellAndTurn) {
