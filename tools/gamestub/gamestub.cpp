@@ -4,7 +4,8 @@
 // then sends the editor the report a game sends when it ends: WM_COPYDATA
 // with dwData 0 and a non-zero int to the window of class "Vantor4". When
 // a file "gamestub.noreport" is in the current folder it ends without the
-// report, as a game that crashed would.
+// report, as a game that crashed would; while "gamestub.wait" is there it
+// keeps running.
 #include <windows.h>
 
 #include <cstdint>
@@ -36,6 +37,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         fprintf(log, "args=[%s] dir=[%s]\n", Arguments(GetCommandLineA()), dir);
         fclose(log);
     }
+    // While a file "gamestub.wait" is there (at most half a minute) the game
+    // keeps running.
+    for (int i = 0; i < 1500 && GetFileAttributesA("gamestub.wait") != INVALID_FILE_ATTRIBUTES; i++) Sleep(20);
     if (GetFileAttributesA("gamestub.noreport") != INVALID_FILE_ATTRIBUTES) return 1;
     HWND app = FindWindowA("Vantor4", nullptr);
     if (!app) return 2;
