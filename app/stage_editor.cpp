@@ -416,6 +416,27 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
             SetCursor(old ? old : LoadCursor(nullptr, IDC_ARROW));
             break;
         }
+        case ID_FILE_SAVE:
+        case ID_ACC_SAVE:
+        case ID_FILE_SAVE_AS:
+            if (!open) break;
+            SaveCommonPalette();
+            if (SaveStage(LOWORD(wp) == ID_FILE_SAVE_AS ? 0 : 1)) g_StageEdit.m_bModified = 0;
+            UpdateTitle();
+            break;
+        case ID_COMMON_SAVE:
+            SaveCommonPalette();
+            break;
+        case ID_TESTPLAY:
+        case ID_TB_TESTPLAY:
+        case ID_ACC_TESTPLAY:
+            if (open) TestPlay(0);
+            break;
+        case ID_TESTPLAY_ALL:
+        case ID_TB_TESTPLAY_ALL:
+        case ID_ACC_TESTPLAY_ALL:
+            TestPlay(1);
+            break;
         case ID_EDIT_UNDO:
         case ID_ACC_UNDO:
             ErrorLogF("Undo !!! LOWORD(wParam) = %d", LOWORD(wp));

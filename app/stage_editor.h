@@ -42,6 +42,14 @@ public:
     void PushUndoForTool();
     void ClearUndo();
 
+    // Stage files. SaveStage: overwrite 1 the plain save (a file of another
+    // version, or none yet, asks for a name), 0 under a new name; true when
+    // the stage counts as saved. SaveCommonPalette writes the common palette.
+    int SaveStage(int overwrite);
+    int SaveCommonPalette();
+    // Test play: whole 1 the whole game, 0 the current stage.
+    void TestPlay(int whole);
+
     // Tool windows: the six palette windows (common blocks, characters,
     // items, then stage blocks, characters, items) and the character group
     // window; they come with the palette editing.
