@@ -57,9 +57,8 @@ size_t FindTrackChunk(const uint8_t* data, size_t size, size_t pos) {
 
 // Reads the tracks into lists of events. The chunk length does not bound a
 // track: a track runs to its end-of-track event, and the next chunk follows
-// it; a
-// track without one runs to the end of the file, where an event cut short is
-// left out. Every read is bounded by the end of the file. False only for
+// it; a track without one runs to the end of the file, where an event cut
+// short is left out. Every read is bounded by the end of the file. False only for
 // bytes that are no event (a data byte without any status, a length quantity
 // of more than four bytes, times beyond 32 bits).
 bool ReadTracks(const uint8_t* data, size_t size, int tracks, std::vector<std::vector<sMidiEvent>>* out,
