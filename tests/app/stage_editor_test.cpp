@@ -10,6 +10,7 @@
 #include "app/stage_editor_res.h"
 #include "base/record.h"
 #include "model/palette.h"
+#include "model/prjoption.h"
 #include "model/stage.h"
 
 namespace {
@@ -54,8 +55,20 @@ TEST(StageEditorSheetClosed, BrushTakesTheEditedEntryAndTheLayerComesBack) {
         g_StageEdit.g_EditTarget = c.target;
         g_StageEdit.g_EditSource[0] = c.target == 1 ? 1 : 0;
         g_StageEdit.g_EditSource[1] = 2;
+        // the project's links for a character picked from each palette
+        const int stageLink = DefInheritIndex(kInheritStagePlace, kObjChara);
+        const int commonLink = DefInheritIndex(kInheritCommonPlace, kObjChara);
+        const int32_t sources[2] = {g_PrjOption.m_nDefInheritSrc[stageLink], g_PrjOption.m_nDefInheritSrc[commonLink]};
+        g_PrjOption.m_nDefInheritSrc[stageLink] = 2;
+        g_PrjOption.m_nDefInheritSrc[commonLink] = 1;
         dlg.OnCharaSheetClosed();
+        g_PrjOption.m_nDefInheritSrc[stageLink] = sources[0];
+        g_PrjOption.m_nDefInheritSrc[commonLink] = sources[1];
         EXPECT_EQ(c.expected, g_StageEdit.m_BrushChara[0].m_Graphic);
+        if (c.target == 1 || c.target == 2) {
+            EXPECT_EQ(c.target == 1 ? 2 : 1, g_StageEdit.m_BrushChara[0].m_InheritKind);
+            EXPECT_EQ(2, g_StageEdit.m_BrushChara[0].m_InheritIndex);
+        }
         EXPECT_EQ(c.target == 3 ? 1 : 0, g_StageEdit.m_nLayer);
     }
     g_CommonPalette.m_Blocks = blocks;
