@@ -82,3 +82,43 @@ TEST(StageEditorSheetClosed, BrushTakesTheEditedEntryAndTheLayerComesBack) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CentreCase {
+    const char* what;
+    int playerX, playerY;
+    int viewX, viewY;  // the view origin the window opens with
+};
+
+const CentreCase kCentre[] = {
+    {"player near the left edge: the view stays at the stage's start", 3, 2, 0, 0},
+    {"player inside: ten columns and seven rows before it", 30, 20, 20, 13},
+};
+
+TEST(StageEditorOpen, ViewOpensCentredOnThePlayer) {
+    SetDataVersion(248, 0);
+    const cEdWindowPlace place = EditConfig.m_Place[kPlaceStageEditor];
+    for (const CentreCase& c : kCentre) {
+        SCOPED_TRACE(c.what);
+        g_Stage.SetDefault();
+        g_Stage.SetSize(60, 40, 0, 0);
+        g_StageEdit.Reset();
+        cEdChara player;
+        player.ClearCell();
+        player.m_Graphic = 1;
+        player.m_Control = 0;
+        g_Stage.m_Charas[g_Stage.CellIndex(c.playerX, c.playerY)] = player;
+        cStageEditorDlg dlg(IDD_STAGE_EDITOR, nullptr, kWndDialog, nullptr);
+        dlg.RunModeless(0, SW_SHOWNOACTIVATE);
+        ASSERT_NE(nullptr, dlg.m_hWnd);
+        EXPECT_EQ(c.viewX, dlg.m_nViewX);
+        EXPECT_EQ(c.viewY, dlg.m_nViewY);
+        dlg.DestroyModeless();
+    }
+    EditConfig.m_Place[kPlaceStageEditor] = place;
+    g_StageEdit.Reset();
+    g_Stage.SetDefault();
+}
+
+}  // namespace
