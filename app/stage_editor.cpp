@@ -556,6 +556,11 @@ void cStageEditorDlg::OnDefinitionSheetClosed(int kind, cVector<T>& brush, const
             if (index >= 0 && index < static_cast<int>(entries.size())) {
                 if (brush.empty()) brush.push_back(entries[index]);
                 brush[0] = entries[index];
+                // linked to its entry as a pick from that palette links it
+                const eObjType type = static_cast<eObjType>(kind);
+                const int k = DefInheritIndex(target == 1 ? kInheritStagePlace : kInheritCommonPlace, type);
+                SetInherit(&brush[0], type, g_PrjOption.m_nDefInheritSrc[k], static_cast<int16_t>(index),
+                           g_PrjOption.m_bbDefInherit[k]);
             }
             break;
         }

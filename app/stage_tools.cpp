@@ -25,16 +25,10 @@ int Cell(int x, int y) {
     return g_Stage.CellIndex(x, y);
 }
 
+// A default record with no graphic: an empty cell.
 template <class T>
 T EmptyRecord() {
     T record;
-    record.m_Graphic = 0;
-    return record;
-}
-
-template <>
-cEdChara EmptyRecord<cEdChara>() {
-    cEdChara record;
     record.ClearCell();
     return record;
 }

@@ -304,6 +304,58 @@ TEST_P(StageTools, SelectionCopiesCutsClearsAndTurns) {
     }
 }
 
+// The letter keys as the stage editor window receives them: they act only
+// while a right-button selection is dragged.
+TEST_P(StageTools, SelectionKeysActOnlyWhileRightDragging) {
+    auto key = [this](WPARAM vk) { m_Dlg->MsgProc(m_Dlg->m_hWnd, WM_KEYDOWN, vk, 0); };
+    auto drag = [this]() {
+        Cursor(2, 2);
+        m_Dlg->OnSelectMouse(WM_RBUTTONDOWN);
+        Cursor(3, 4);
+        m_Dlg->OnSelectMouse(WM_MOUSEMOVE);
+    };
+    Brush(1, 1, 9);
+    Rect(2, 2, 3, 4);
+    const int undo = g_StageEdit.m_nUndo;
+    g_StageEdit.m_bModified = 0;
+    for (WPARAM vk : {WPARAM('Q'), WPARAM('D'), WPARAM('R')}) key(vk);
+    for (int layer : Written()) EXPECT_EQ(6u, Occupied(layer).size()) << layer;
+    EXPECT_EQ(undo, g_StageEdit.m_nUndo);
+    EXPECT_EQ(0, g_StageEdit.m_bModified);
+
+    // Q empties the region; the drag goes on and the release takes the
+    // emptied cells into the brush
+    drag();
+    key('Q');
+    EXPECT_EQ(undo + 1, g_StageEdit.m_nUndo);
+    EXPECT_EQ(1, g_StageEdit.m_bModified);
+    EXPECT_EQ(5, g_StageEdit.m_nCursorMode);
+    for (int layer : Written()) EXPECT_TRUE(Occupied(layer).empty()) << layer;
+    m_Dlg->OnSelectMouse(WM_RBUTTONUP);
+    for (int layer : Written()) {
+        std::vector<int> graphics;
+        if (layer == 0)
+            for (const cEdBlock& b : g_StageEdit.m_BrushBlock) graphics.push_back(b.m_Graphic);
+        if (layer == 1)
+            for (const cEdChara& c : g_StageEdit.m_BrushChara) graphics.push_back(c.m_Graphic);
+        if (layer == 2)
+            for (const cEdItem& it : g_StageEdit.m_BrushItem) graphics.push_back(it.m_Graphic);
+        EXPECT_EQ(std::vector<int>(6, 0), graphics) << layer;
+    }
+
+    // D cuts the region into the brush and ends the selection: the release
+    // then does nothing more
+    Brush(1, 1, 9);
+    Rect(2, 2, 3, 4);
+    drag();
+    key('D');
+    EXPECT_NE(5, g_StageEdit.m_nCursorMode);
+    for (int layer : Written()) EXPECT_TRUE(Occupied(layer).empty()) << layer;
+    m_Dlg->OnSelectMouse(WM_RBUTTONUP);
+    Rect(5, 5, 5, 5);  // the cut brush's first record painted elsewhere
+    for (int layer : Written()) EXPECT_EQ(9, At(layer, 5, 5)) << layer;
+}
+
 std::string LayerName(const testing::TestParamInfo<int>& info) {
     static const char* const kNames[] = {"Blocks", "Charas", "Items", "AllWithShift"};
     return kNames[info.param];
