@@ -2,6 +2,7 @@
 
 #include "app/mainframe.h"
 #include "app/paths_table.h"
+#include "app/project_editors.h"
 #include "app/shell.h"
 #include "app/stage_edit.h"
 #include "app/stage_editor_res.h"
@@ -98,6 +99,11 @@ LRESULT cStageEditorDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
     }
     return handled;
+}
+
+void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
+    cDlg::OnCommand(wp, lp);
+    RunProjectEditorCommand(this, LOWORD(wp));
 }
 
 void cStageEditorDlg::CreatePalettes() {}

@@ -16,6 +16,7 @@ public:
     ~cStageEditorDlg() override;
 
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnCommand(WPARAM wp, LPARAM lp) override;
     void OnInitDialog(WPARAM wp, LPARAM lp) override;
 
     void UpdateTitle();
@@ -37,6 +38,10 @@ public:
     cWnd* m_pWorldMap = nullptr;
     // The database sheet, while open; the idle step paces its animation pages.
     cPropSheet* m_pDatabaseSheet = nullptr;
+    // The system settings and project options sheets, while open; the
+    // registry clears them when they close.
+    cPropSheet* m_pSystemSheet = nullptr;
+    cPropSheet* m_pPrjOptionSheet = nullptr;
 
 private:
     void ShowSummary();
