@@ -1,8 +1,10 @@
 #!/bin/bash
-# Runs the benchmarks, each section named on the command line (both when none
+# Runs the benchmarks, each section named on the command line (all when none
 # is named):
 #   stage    the stage benchmark, built on the host (optimised, without
 #            sanitizers) and run in a scratch folder;
+#   bmpconv  the bitmap conversion against a table-lookup pass, built on the
+#            host like the stage benchmark;
 #   startup  the editor's start-up, built with the Windows build the tests
 #            use and run under Wine (RUNS=n runs of each case, default 5);
 #            not while that build's tests run: they share its Wine prefix,
@@ -11,7 +13,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="${JOBS:-4}"
 sections=("$@")
-[ ${#sections[@]} -gt 0 ] || sections=(stage startup)
+[ ${#sections[@]} -gt 0 ] || sections=(stage bmpconv startup)
 
 run_stage() {
   local out="$ROOT/build/bench"
@@ -20,6 +22,16 @@ run_stage() {
   local work
   work="$(mktemp -d)"
   (cd "$work" && "$out/bench/stage_bench")
+  rm -rf "$work"
+}
+
+run_bmpconv() {
+  local out="$ROOT/build/bench"
+  cmake -S "$ROOT" -B "$out" -DCMAKE_BUILD_TYPE=Release -DENABLE_SANITIZERS=OFF -DBUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+  cmake --build "$out" -j "$jobs" --target bmpconv_bench
+  local work
+  work="$(mktemp -d)"
+  (cd "$work" && "$out/bench/bmpconv_bench")
   rm -rf "$work"
 }
 
@@ -36,7 +48,8 @@ run_startup() {
 for s in "${sections[@]}"; do
   case $s in
     stage) run_stage ;;
+    bmpconv) run_bmpconv ;;
     startup) run_startup ;;
-    *) echo "bench: unknown section $s (stage, startup)" >&2; exit 2 ;;
+    *) echo "bench: unknown section $s (stage, bmpconv, startup)" >&2; exit 2 ;;
   esac
 done
