@@ -9,6 +9,7 @@
 #include "model/palette.h"
 #include "model/stage.h"
 #include "projedit/bmpconv.h"
+#include "projedit/systemsheet.h"
 #include "res/command_ids.h"
 #include "ui/dlghelpers.h"
 #include "ui/registry.h"
@@ -27,12 +28,51 @@ void RunModalTool(D* dlg) {
     SafeDelete(&dlg);
 }
 
+// Where a sheet is kept while no stage editor exists (window tests).
+cPropSheet* s_pSystemSheetNoEditor = nullptr;
+cPropSheet* s_pPrjOptionSheetNoEditor = nullptr;
+
+// After a project-wide sheet: the stage editor and the palette windows of
+// the current layer shown, every registered window enabled, the palettes
+// redrawn.
+void BackToStageEditor() {
+    g_Stage.Validate();
+    if (g_StageEditor) g_StageEditor->ShowPalettes();
+    g_WndRegistry.EnableAll(true);
+    if (g_StageEditor) g_StageEditor->DrawPalettes();
+}
+
 }  // namespace
+
+void OnSystemSheetClosed() {
+    // each kind keeps at least two entries
+    g_CommonPalette.Validate();
+    BackToStageEditor();
+}
+
+void OnPrjOptionClosed() {
+    BackToStageEditor();
+}
+
+cPropSheet** SystemSheetHolder() {
+    return g_StageEditor ? &g_StageEditor->m_pSystemSheet : &s_pSystemSheetNoEditor;
+}
+
+cPropSheet** PrjOptionSheetHolder() {
+    return g_StageEditor ? &g_StageEditor->m_pPrjOptionSheet : &s_pPrjOptionSheetNoEditor;
+}
+
+cPropSheet* HeldPrjOptionSheet() {
+    return *PrjOptionSheetHolder();
+}
 
 bool RunProjectEditorCommand(cStageEditorDlg* editor, int id) {
     switch (id) {
         case ID_BMP_CONVERT:
             RunModalTool(new (std::nothrow) cBmpConvDlg(editor, &g_WndRegistry));
+            return true;
+        case ID_SYSTEM_SETTING:
+            OpenSystemSheet(editor, &g_WndRegistry);
             return true;
         default:
             return false;
