@@ -9,6 +9,9 @@
 #include "model/palette.h"
 #include "model/stage.h"
 #include "projedit/bmpconv.h"
+#include "projedit/prjoption_editopt.h"
+#include "projedit/prjoption_stageopt.h"
+#include "projedit/prjoptionsheet.h"
 #include "projedit/systemsheet.h"
 #include "res/command_ids.h"
 #include "ui/dlghelpers.h"
@@ -70,6 +73,15 @@ bool RunProjectEditorCommand(cStageEditorDlg* editor, int id) {
     switch (id) {
         case ID_BMP_CONVERT:
             RunModalTool(new (std::nothrow) cBmpConvDlg(editor, &g_WndRegistry));
+            return true;
+        case ID_PROJECT_OPTION:
+            OpenPrjOptionSheet(editor, &g_WndRegistry);
+            return true;
+        case ID_EDIT_OPTION:
+            RunModalTool(new (std::nothrow) cEditOptionDlg(editor, &g_WndRegistry));
+            return true;
+        case ID_STAGE_OPTION:
+            RunModalTool(new (std::nothrow) cStageOptionDlg(editor, &g_WndRegistry));
             return true;
         case ID_SYSTEM_SETTING:
             OpenSystemSheet(editor, &g_WndRegistry);

@@ -74,7 +74,10 @@ void cBmpConvDlg::UpdateCtrls() {
     EnableCtrl(m_Strs, IDC_BMPCONV_FOLDER, EditConfig.m_bConvSameFolder == 0);
 }
 
-bool cBmpConvDlg::AddName(const cString& name) {
+bool cBmpConvDlg::AddName(const cString& given) {
+    // ".\a.bmp" and "a.bmp" are one file
+    cString name = given;
+    while (name.size() > 2 && name[0] == '.' && name[1] == '\\') name.erase(0, 2);
     for (int i = 0; i < static_cast<int>(m_Files.size()); ++i)
         if (m_Files[i] == name) return false;
     if (static_cast<int>(m_Files.size()) >= kMaxFiles) return false;
