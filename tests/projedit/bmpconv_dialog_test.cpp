@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
 
 #include <string>
 #include <vector>
@@ -95,6 +98,8 @@ TEST_F(BmpConvDlgTest, ListsEveryBitmapOnceFromNamesAndDrops) {
     ASSERT_TRUE(WriteBmp("pics\\a.bmp", s));
     ASSERT_TRUE(WriteBmp("pics\\b.bmp", s));
     ASSERT_TRUE(WriteWholeFile("pics\\note.txt", "x"));
+    CreateDirectoryA("more", nullptr);
+    ASSERT_TRUE(WriteBmp("more\\x.bmp", s));
     cBmpConvDlg dlg(nullptr, &g_WndRegistry);
     RunModalScripted(&dlg, 0, [&](HWND wnd) {
         char full[MAX_PATH];
@@ -105,6 +110,19 @@ TEST_F(BmpConvDlgTest, ListsEveryBitmapOnceFromNamesAndDrops) {
         ASSERT_EQ(3u, dlg.m_Files.size());
         EXPECT_EQ("pics\\a.bmp", dlg.m_Files[0]) << "made relative to the project folder";
         EXPECT_EQ(3, Rows(wnd) - dlg.m_List.m_Param.m_bSeparator);
+        // a real drop message: a folder's bitmaps after the names listed
+        char folder[MAX_PATH];
+        GetFullPathNameA("more", MAX_PATH, folder, nullptr);
+        std::string names = std::string(folder) + '\0' + std::string(folder) + "\\x.bmp" + '\0' + '\0';
+        HGLOBAL mem = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+        DROPFILES* df = static_cast<DROPFILES*>(GlobalLock(mem));
+        df->pFiles = sizeof(DROPFILES);
+        memcpy(reinterpret_cast<char*>(df) + sizeof(DROPFILES), names.data(), names.size());
+        GlobalUnlock(mem);
+        SendMessageA(wnd, WM_DROPFILES, reinterpret_cast<WPARAM>(mem), 0);
+        ASSERT_EQ(4u, dlg.m_Files.size());
+        EXPECT_EQ("more\\x.bmp", dlg.m_Files[3]);
+        EXPECT_EQ(4, Rows(wnd) - dlg.m_List.m_Param.m_bSeparator);
         ClickWindow(GetDlgItem(wnd, IDC_BMPCONV_CLEAR));
         ASSERT_TRUE(PumpUntil([&] { return dlg.m_Files.empty(); }));
         SendMessageA(wnd, WM_CLOSE, 0, 0);

@@ -12,6 +12,8 @@
 #include <string>
 
 #include "app/services.h"
+#include "base/mcisound.h"
+#include "model/database.h"
 #include "model/system.h"
 #include "projedit/system_general.h"
 #include "projedit/systempage.h"
@@ -304,6 +306,30 @@ TEST_F(SystemSheetTest, AFailedSaveIsToldAndKeepsApplyEnabled) {
     CloseHandle(held);
     ClickOk();
     EXPECT_EQ("のこる", Saved().m_Title);
+}
+
+TEST_F(SystemSheetTest, PreviewsPlayNothingForNoneOrNoPathAndTellWhatDoesNotPlay) {
+    g_Database.m_Bgm.resize(2);
+    g_Database.m_Bgm[1].m_File = "bgm\\none.ogg";
+    Open();
+    HWND stock = Page(2);
+    MsgBoxCatcher boxes;
+    Choose(stock, 1349, 0);
+    ClickWindow(GetDlgItem(stock, 1350));  // "なし"
+    SetDlgItemTextA(stock, 1355, "");
+    ClickWindow(GetDlgItem(stock, 1357));  // an empty sound path
+    PumpMessages(100);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(2, SendDlgItemMessageA(stock, 1352, CB_GETCOUNT, 0, 0)) << "なし and the one record";
+    SetDlgItemTextA(stock, 1358, "wave\\none.mp3");  // a kind no device plays
+    uint8_t wasEnabled = g_MciSound.enabled;
+    g_MciSound.enabled = 1;
+    ClickWindow(GetDlgItem(stock, 1360));
+    PumpUntil([&] { return boxes.boxes.size() == 1; });
+    g_MciSound.enabled = wasEnabled;
+    ASSERT_EQ(1u, boxes.boxes.size());
+    EXPECT_EQ("読み込み失敗！", boxes.boxes[0].text);
+    g_Database.m_Bgm.resize(1);
 }
 
 TEST_F(SystemSheetTest, FontPreviewDrawsTheLine) {
