@@ -4,6 +4,7 @@
 
 #include "app/mainframe.h"
 #include "app/paths_table.h"
+#include "app/project_editors.h"
 #include "app/shell.h"
 #include "app/stage_edit.h"
 #include "app/stage_editor_res.h"
@@ -404,6 +405,7 @@ void cStageEditorDlg::ToggleView(int first, int command) {
 
 void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
     cDlg::OnCommand(wp, lp);
+    if (RunProjectEditorCommand(this, LOWORD(wp))) return;
     const bool open = g_StageEdit.m_bOpen != 0;
     switch (LOWORD(wp)) {
         case ID_FILE_CLOSE: {

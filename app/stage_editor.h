@@ -127,6 +127,10 @@ public:
     cEdBlock m_FillBlock;
     cEdChara m_FillChara;
     cEdItem m_FillItem;
+    // The system settings and project options sheets, while open; the
+    // registry clears them when they close.
+    cPropSheet* m_pSystemSheet = nullptr;
+    cPropSheet* m_pPrjOptionSheet = nullptr;
 
 private:
     // What one view cell shows: per layer the icon's resolved drawing

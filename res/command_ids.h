@@ -136,3 +136,6 @@
 #define ID_TB_ITEM_PALETTE 40050   // "アイテムパレット"
 #define ID_TB_TESTPLAY 40081       // "テストプレイ"
 #define ID_TB_TESTPLAY_ALL 40134   // "ゲーム全体のテストプレイ"
+
+#define ID_PROJECT_OPTION 40062   // プロジェクトオプション
+#define ID_SYSTEM_SETTING 40122   // システムの設定
