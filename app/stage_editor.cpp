@@ -8,7 +8,12 @@
 #include "base/appwnd.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
+#include "model/worldmap_edit.h"
+#include "projedit/worldmap_dlg.h"
+#include "res/command_ids.h"
 #include "res/resource.h"
+#include "ui/dlghelpers.h"
+#include "ui/registry.h"
 #include "ui/propsheet.h"
 
 extern cEditConfig EditConfig;
@@ -40,7 +45,29 @@ cStageEditorDlg::cStageEditorDlg(int templateId, cWnd* parent, int kind, cWndReg
 }
 
 cStageEditorDlg::~cStageEditorDlg() {
+    SafeDelete(&m_pWorldMap);
     DestroyModeless();
+}
+
+void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
+    cDlg::OnCommand(wp, lp);
+    if (LOWORD(wp) == ID_WORLD_OPEN) OpenWorldMap();
+}
+
+void cStageEditorDlg::OpenWorldMap() {
+    g_WorldMapEdit.Reset();
+    SafeDelete(&m_pWorldMap);
+    cWorldMapDlg* dlg = new cWorldMapDlg(this, &g_WndRegistry);
+    m_pWorldMap = dlg;
+    dlg->RunModeless(kRunHideOthers | kRunDisableOthers, 1);
+    if (dlg->m_hWnd) SetFocus(dlg->m_hWnd);
+    g_AppWnd.m_nEditorMode = 1;
+}
+
+void cStageEditorDlg::OnWorldMapClosed() {
+    g_AppWnd.m_nEditorMode = 0;
+    ShowPalettes();
+    g_WndRegistry.EnableAll(true);
 }
 
 void cStageEditorDlg::OnInitDialog(WPARAM wp, LPARAM lp) {

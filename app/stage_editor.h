@@ -30,6 +30,12 @@ public:
     void DrawAllPalettes();
     void HideAll();
     void MinimizeAll();
+    // The world map editor (menu 40064): a fresh window over a reset edit
+    // state, the other windows hidden and disabled, editor mode 1.
+    void OpenWorldMap();
+    // Run when the world map window is destroyed.
+    void OnWorldMapClosed();
+    void OnCommand(WPARAM wp, LPARAM lp) override;
 
     int m_bMinimized = 0;
     cWnd* m_pPalette[6] = {};
