@@ -63,7 +63,11 @@ void cMapChipPaletteDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     m_hStatus = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_hWnd, nullptr, m_hInst,
                                 nullptr);
-    if (m_hStatus) SendMessageA(m_hStatus, SB_SIMPLE, TRUE, 0);
+    // One part over the whole width, which is also readable through SB_GETTEXT.
+    if (m_hStatus) {
+        int right = -1;
+        SendMessageA(m_hStatus, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+    }
     m_Canvas.m_Ctrl.Attach(this, m_Canvas.m_Param);
     OnSize();
     DataToCtrls();
@@ -150,6 +154,6 @@ void cMapChipPaletteDlg::Draw() {
     if (m_hStatus) {
         cString text;
         if (sel >= 0 && sel < chips) text.Format("%d : %s", sel, map.m_Chips[sel].m_Name.CStr());
-        SendMessageA(m_hStatus, SB_SETTEXTA, 255 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.CStr()));
+        SendMessageA(m_hStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.CStr()));
     }
 }

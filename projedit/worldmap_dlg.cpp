@@ -105,7 +105,11 @@ cWorldMapDlg::~cWorldMapDlg() {
 void cWorldMapDlg::CreateBars() {
     m_hStatus = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_hWnd, nullptr, m_hInst,
                                 nullptr);
-    if (m_hStatus) SendMessageA(m_hStatus, SB_SIMPLE, TRUE, 0);
+    // One part over the whole width, which is also readable through SB_GETTEXT.
+    if (m_hStatus) {
+        int right = -1;
+        SendMessageA(m_hStatus, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+    }
     m_hToolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
                                  WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER, 0, 0, 0, 0,
                                  m_hWnd, nullptr, m_hInst, nullptr);
@@ -373,7 +377,12 @@ void cWorldMapDlg::Pen(UINT msg) {
             if (!(editPlaced || EditConfig.m_bEventEditBefore)) PushUndo();
         }
     }
-    if (!m_Mouse.m_bLDown) return;
+    // A move reported before this window saw the press (the system may
+    // report one with the press itself) does not paint: the press pushes
+    // the undo step first, so that undo brings back the map as it was.
+    if (msg == WM_LBUTTONDOWN) m_bPenDown = 1;
+    if (!m_Mouse.m_bLDown) m_bPenDown = 0;
+    if (!m_Mouse.m_bLDown || !m_bPenDown) return;
     cEdWorldMap& map = g_WorldMap;
     const int bw = ed.m_PatternWidth < kWorldMapMaxWidth ? ed.m_PatternWidth : kWorldMapMaxWidth;
     const int bh = ed.m_PatternHeight < kWorldMapMaxHeight ? ed.m_PatternHeight : kWorldMapMaxHeight;
@@ -682,7 +691,7 @@ void cWorldMapDlg::Draw() {
     if (m_hStatus) {
         cString text;
         text.Format("座標 (%d,%d)", cx, cy);
-        SendMessageA(m_hStatus, SB_SETTEXTA, 255 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.CStr()));
+        SendMessageA(m_hStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.CStr()));
     }
     m_Canvas.m_Ctrl.m_Screen.Blt(0, 0, w, h, dib, 0, 0, 1);
 }

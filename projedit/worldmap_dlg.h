@@ -71,5 +71,6 @@ private:
     void MarkModified();
 
     ToolFn m_Tools[1];
+    int m_bPenDown = 0;  // the pen's press was seen and the button is held
     HMENU m_hMenu = nullptr;
 };
