@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -36,13 +37,40 @@ void CALLBACK cWhenShown::Tick(HWND, UINT, UINT_PTR id, DWORD) {
     }
 }
 
+namespace {
+
+// The sample project's pictures the world map windows show: the toolbar's
+// palette buttons, the map chips, the world events and the background.
+void CopySamplePictures() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    CreateDirectoryA("bmp", nullptr);
+    CreateDirectoryA("e_bmp", nullptr);
+    const char* const files[] = {"e_bmp\\ToolBar_WorldPalette.bmp", "bmp\\WorldMapChip.bmp", "bmp\\WorldEvent.bmp",
+                                 "bmp\\WorldBack.bmp"};
+    for (const char* f : files) {
+        std::string from = std::string(SAMPLE_PROJECT_DIR) + "\\" + f;
+        for (char& ch : from)
+            if (ch == '/') ch = '\\';
+        CopyFileA(from.c_str(), f, FALSE);
+    }
+    const int slots[] = {22, 23, 24};
+    for (int slot : slots) g_Bitmaps[slot].Load(g_BitmapName[slot]);
+}
+
+}  // namespace
+
 void WorldMapWindowTest::SetUp() {
     CreateDirectoryA("data", nullptr);
     CreateDirectoryA("e_data", nullptr);
+    CopySamplePictures();
     g_WorldMap.SetDefault();
     g_WorldMap.m_Chips.Reset(12);
     for (int i = 0; i < 12; ++i) g_WorldMap.m_Chips[i].m_Graphic = i;
     for (int i = 0; i < kWindowPlaceCount; ++i) EditConfig.m_Place[i].m_bValid = 0;
+    // Without a stage editor the event palette would open over the map.
+    EditConfig.m_Place[kPlaceEvents].Set(760, 40, 240, 320);
     EditConfig.m_bEventEditPlaced = 0;
     EditConfig.m_bEventEditBefore = 1;
     EditConfig.m_bEventAutoWorldNo = 1;

@@ -1,0 +1,161 @@
+// Events on the world map: placed from the event palette through the event
+// dialog with real input, saved and read back; the dialog's page controls.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "projedit/event_dlg.h"
+#include "projedit/event_dlg_res.h"
+#include "projedit/event_palette.h"
+#include "projedit/event_palette_res.h"
+#include "res/command_ids.h"
+#include "tests/projedit/worldmap_support.h"
+
+namespace {
+
+void TypeText(const char* text) {
+    for (const char* p = text; *p; ++p) {
+        const char c = *p;
+        PressKey(static_cast<WORD>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
+    }
+}
+
+void ClickListRow(HWND list, int row) {
+    RECT rc = {};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rc));
+    ClickClientPoint(list, rc.left + 10, (rc.top + rc.bottom) / 2);
+    PumpMessages(30);
+}
+
+// Replaces an edit's text by typing.
+void TypeInto(HWND edit, const char* text) {
+    ClickWindow(edit);
+    PumpMessages(20);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    PressKey(VK_DELETE);
+    TypeText(text);
+    PumpMessages(30);
+}
+
+HWND OpenEventDialog() {
+    return cEventDlg::s_pThis ? cEventDlg::s_pThis->m_hWnd : nullptr;
+}
+
+TEST_F(WorldMapWindowTest, AnEventWithTwoPagesIsPlacedEditedAndSaved) {
+    Open();
+    ClickToolButton(ID_WORLD_EVENT_PALETTE);
+    ASSERT_TRUE(PumpUntil([&] { return m_Dlg->m_pEventPalette && m_Dlg->m_pEventPalette->m_bReady; }));
+    EXPECT_EQ(1, g_WorldMapEdit.m_Mode);
+    EXPECT_EQ(nullptr, m_Dlg->m_pChipPalette);
+    HWND list = m_Dlg->m_pEventPalette->m_List.m_Ctrl.m_hWnd;
+    ClickListRow(list, 0);
+    ASSERT_TRUE(PumpUntil([] { return g_WorldMapEdit.m_SelEntry == 0; }));
+    EXPECT_EQ(1, g_WorldMapEdit.m_PatternWidth);
+
+    // "配置直前に編集" is on: the click opens the dialog on a copy of the template.
+    cWhenShown edit(OpenEventDialog, [](HWND dlg) {
+        TypeInto(GetDlgItem(dlg, IDC_EVENT_NAME), "castle");
+        // The copy got world number 1; a second page goes in front as a road.
+        ClickWindow(GetDlgItem(dlg, IDC_EVENT_INSERT));
+        PumpMessages(30);
+        HWND type = GetDlgItem(dlg, IDC_EVENT_TYPE);
+        SetFocus(type);
+        PressKey(VK_DOWN);
+        PumpMessages(30);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, IDC_EVENT_WORLD_NO)));
+        ClickListRow(GetDlgItem(dlg, IDC_EVENT_PAGES), 1);
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg, IDC_EVENT_WORLD_NO)));
+        TypeInto(GetDlgItem(dlg, IDC_EVENT_WORLD_NAME), "w1");
+        ClickWindow(GetDlgItem(dlg, 1000));
+    });
+    ClickCell(4, 3);
+    ASSERT_TRUE(PumpUntil([&] { return edit.Ran() && !OpenEventDialog(); }, 8000));
+    ASSERT_EQ(1u, g_WorldMap.m_Events.size());
+    // The dialog's OK pushed the only undo step.
+    EXPECT_EQ(1u, g_WorldMapEdit.m_UndoCells.size());
+    EXPECT_EQ(1, g_StageEdit.m_bWorldMapModified);
+
+    ASSERT_TRUE(BringToFront(m_Dlg->m_hWnd));
+    PressKeyWith(VK_CONTROL, 'S');
+    ASSERT_TRUE(PumpUntil([] { return g_StageEdit.m_bWorldMapModified == 0; }));
+    cEdWorldMap saved;
+    ASSERT_EQ(1, saved.Load("data\\WorldMap.dat"));
+    ASSERT_EQ(1u, saved.m_Events.size());
+    const cEdWorldEvent& e = saved.m_Events[0];
+    EXPECT_EQ(4, e.m_X);
+    EXPECT_EQ(3, e.m_Y);
+    EXPECT_EQ(cString("castle"), e.m_Name);
+    ASSERT_EQ(2u, e.m_Pages.size());
+    EXPECT_EQ(1, e.m_Pages[0].m_Type);
+    EXPECT_EQ(0, e.m_Pages[0].m_WorldNo);
+    EXPECT_EQ(0, e.m_Pages[1].m_Type);
+    EXPECT_EQ(1, e.m_Pages[1].m_WorldNo);
+    EXPECT_EQ(cString("w1"), e.m_Pages[1].m_WorldName);
+    // The template itself is unchanged.
+    EXPECT_EQ(1u, saved.m_Templates[0].m_Pages.size());
+}
+
+TEST_F(WorldMapWindowTest, WithNoTemplateSelectedEventClicksPlaceNothing) {
+    EditConfig.m_bEventEditBefore = 0;
+    Open();
+    g_WorldMapEdit.SetLayer(1);
+    ASSERT_TRUE(PumpUntil([&] { return m_Dlg->m_pEventPalette && m_Dlg->m_pEventPalette->m_bReady; }));
+    HWND list = m_Dlg->m_pEventPalette->m_List.m_Ctrl.m_hWnd;
+    ClickListRow(list, 1);  // the trailing row
+    ASSERT_TRUE(PumpUntil([] { return g_WorldMapEdit.m_SelEntry == -1; }));
+    EXPECT_EQ(0, g_WorldMapEdit.m_PatternWidth);
+    ClickCell(2, 2);
+    EXPECT_TRUE(g_WorldMap.m_Events.empty());
+    EXPECT_EQ(1u, g_WorldMapEdit.m_UndoCells.size());
+    // With the template selected the click places a copy at once, replacing
+    // what stands there.
+    ClickListRow(list, 0);
+    ASSERT_TRUE(PumpUntil([] { return g_WorldMapEdit.m_SelEntry == 0; }));
+    ClickCell(2, 2);
+    ClickCell(2, 2);
+    ASSERT_EQ(1u, g_WorldMap.m_Events.size());
+    EXPECT_EQ(2, g_WorldMap.m_Events[0].m_X);
+    EXPECT_EQ(1, g_WorldMap.m_Events[0].m_Pages[0].m_WorldNo);
+}
+
+TEST_F(WorldMapWindowTest, RoadAndWallPagesLoseTheirWorldFieldsAndCancelKeepsTheEvent) {
+    Open();
+    cEdWorldEvent ev;
+    ev.m_Name = "town";
+    ev.m_Pages[0].m_WorldNo = 5;
+    g_WorldMap.PutEvent(&ev, 1, 1);
+    cEdWorldEvent* placed = g_WorldMap.FindEvent(1, 1);
+    const int worldCtrls[] = {IDC_EVENT_WORLD_NAME, IDC_EVENT_STAGE, IDC_EVENT_PASS, IDC_EVENT_REPLAY, IDC_EVENT_CLEAR,
+                              IDC_EVENT_WORLD_NO};
+    struct Case {
+        int downs;  // 1 road, 2 wall
+    } cases[] = {{1}, {2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.downs == 1 ? "road" : "wall");
+        cWhenShown script(OpenEventDialog, [&](HWND dlg) {
+            HWND type = GetDlgItem(dlg, IDC_EVENT_TYPE);
+            SetFocus(type);
+            for (int i = 0; i < c.downs; ++i) PressKey(VK_DOWN);
+            PumpMessages(30);
+            for (int id : worldCtrls) EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, id))) << id;
+            EXPECT_EQ(0u, GetDlgItemInt(dlg, IDC_EVENT_WORLD_NO, nullptr, FALSE));
+            // Back to a world: enabled again, the number stays 0.
+            SetFocus(type);
+            for (int i = 0; i < c.downs; ++i) PressKey(VK_UP);
+            PumpMessages(30);
+            for (int id : worldCtrls) EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg, id))) << id;
+            EXPECT_EQ(0u, GetDlgItemInt(dlg, IDC_EVENT_WORLD_NO, nullptr, FALSE));
+            ClickWindow(GetDlgItem(dlg, 1001));
+        });
+        EXPECT_EQ(0, m_Dlg->RunEventDlg(placed));
+        EXPECT_TRUE(script.Ran());
+        EXPECT_EQ(5, placed->m_Pages[0].m_WorldNo);
+        EXPECT_EQ(cString("town"), placed->m_Name);
+        EXPECT_TRUE(g_WorldMapEdit.m_UndoCells.empty());
+    }
+}
+
+}  // namespace
