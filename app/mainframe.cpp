@@ -10,6 +10,7 @@
 #include "base/paths_win32.h"
 #include "base/thread.h"
 #include "model/stage.h"
+#include "projedit/worldmap_dlg.h"
 #include "ui/dlghelpers.h"
 #include "ui/registry.h"
 
@@ -57,8 +58,14 @@ LRESULT cMainFrame::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                         m_pStageEditor->m_bMinimized = 1;
                         ShowWindow(hwnd, SW_MINIMIZE);
                     }
+                } else if (m_nEditorMode == 1) {
+                    cWorldMapDlg* world = dynamic_cast<cWorldMapDlg*>(m_pStageEditor->m_pWorldMap);
+                    if (world && world->m_hWnd && world->m_bReady && world->m_bMinimized) {
+                        world->HideAll();
+                        world->m_bMinimized = 1;
+                        ShowWindow(hwnd, SW_MINIMIZE);
+                    }
                 }
-                // Mode 1 (the world map editor) has no window of its own yet.
             }
             return 0;
         case WM_WINDOWPOSCHANGING:
@@ -94,6 +101,12 @@ void cMainFrame::RestoreEditors() {
         if (editor && editor->m_hWnd && editor->m_bReady && editor->m_bMinimized) {
             editor->ShowPalettes();
             editor->m_bMinimized = 0;
+        }
+    } else if (m_nEditorMode == 1) {
+        cWorldMapDlg* world = m_pStageEditor ? dynamic_cast<cWorldMapDlg*>(m_pStageEditor->m_pWorldMap) : nullptr;
+        if (world && world->m_hWnd && world->m_bReady && world->m_bMinimized) {
+            world->ShowAll();
+            world->m_bMinimized = 0;
         }
     }
 }
