@@ -4,6 +4,7 @@
 
 #include "app/services.h"
 #include "base/paths_win32.h"
+#include "cmdedit/cmd_words.h"
 #include "model/worldmap_edit.h"
 #include "projedit/event_dlg_res.h"
 #include "projedit/record_list_ops.h"
@@ -16,8 +17,6 @@ namespace {
 
 const int kMaxPages = 99;
 const int kWorldEventBitmap = 24;
-// The comparisons of a variable condition.
-const char* const kCompareWord[] = {"である", "でない", "以上", "以下", "より上", "より下", ""};
 
 void TableToList(cVector<cString>* out, const char* const* table) {
     out->clear();
@@ -57,7 +56,7 @@ cEventDlg::cEventDlg(cDlg* parent, cEdWorldEvent* event, cWndRegistry* registry,
     BuildVarNames();
     TableToList(&m_TypeNames, g_EventTypeName);
     TableToList(&m_ClearNames, g_GameClearAction);
-    TableToList(&m_CompareNames, kCompareWord);
+    TableToList(&m_CompareNames, g_CompareWord);
 
     cCtrlListParam<cEdEventPage>& p = m_List.m_Param;
     p.m_nId = IDC_EVENT_PAGES;

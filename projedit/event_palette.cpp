@@ -225,6 +225,9 @@ void cEventPaletteDlg::OnCommand(WPARAM wp, LPARAM lp) {
 }
 
 LRESULT cEventPaletteDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // Messages that still arrive while the window goes away must not give
+    // the object its handle back.
+    if (m_bDestroyed) return 0;
     int handled = DefMsgProc(hwnd, msg, wp, lp);
     switch (msg) {
         case WM_CONTEXTMENU:
@@ -241,6 +244,8 @@ LRESULT cEventPaletteDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
         case WM_DESTROY: {
+            m_bDestroyed = 1;
+            m_hWnd = nullptr;
             RECT rc = {};
             ::GetWindowRect(hwnd, &rc);
             RECT client = {};

@@ -28,6 +28,7 @@ public:
     // The list's clipboard becomes one copy of the event.
     void SetClipboard(const cEdWorldEvent& event);
 
+    int m_bDestroyed = 0;  // the window got WM_DESTROY
     static cEventPaletteDlg* s_pThis;
 
     cCtrlListItem<cEdWorldEvent> m_List;

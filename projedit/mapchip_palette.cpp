@@ -91,9 +91,14 @@ void cMapChipPaletteDlg::OnSize() {
 }
 
 LRESULT cMapChipPaletteDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // Messages that still arrive while the window goes away must not give
+    // the object its handle back.
+    if (m_bDestroyed) return 0;
     int handled = DefMsgProc(hwnd, msg, wp, lp);
     switch (msg) {
         case WM_DESTROY: {
+            m_bDestroyed = 1;
+            m_hWnd = nullptr;
             RECT rc = {};
             ::GetWindowRect(hwnd, &rc);
             RECT client = {};

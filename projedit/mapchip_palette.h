@@ -16,6 +16,7 @@ public:
     void OnInitDialog(WPARAM wp, LPARAM lp) override;
 
     // Rows of chips there are (five chips a row).
+    int m_bDestroyed = 0;  // the window got WM_DESTROY
     static int ChipRows();
 
     static cMapChipPaletteDlg* s_pThis;

@@ -42,6 +42,7 @@ public:
     // Runs the event dialog modal on the event; its result (1 OK).
     int RunEventDlg(cEdWorldEvent* event);
 
+    int m_bDestroyed = 0;  // the window got WM_DESTROY
     static cWorldMapDlg* s_pThis;
 
     cMapChipPaletteDlg* m_pChipPalette = nullptr;

@@ -159,3 +159,54 @@ TEST_F(WorldMapWindowTest, RoadAndWallPagesLoseTheirWorldFieldsAndCancelKeepsThe
 }
 
 }  // namespace
+
+namespace {
+
+// The popup menu's commands on the cell where it opened (the entry under the
+// live cursor on the state stack), as the menu sends them.
+void PopupCommand(HWND wnd, int x, int y, int command) {
+    g_StateStack.m_pCurrent->m_Values[0] = x;
+    g_StateStack.m_pCurrent->m_Values[1] = y;
+    g_StateStack.Push(1);
+    g_WorldMapEdit.m_pPopupEvent = g_WorldMap.FindEvent(x, y);
+    SendMessageA(wnd, WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+TEST_F(WorldMapWindowTest, ACopiedTemplateIsPastedOnTheMapAndACutEventBecomesATemplate) {
+    Open();
+    g_WorldMap.m_Templates[0].m_Name = "tower";
+    g_WorldMapEdit.SetLayer(1);
+    ASSERT_TRUE(PumpUntil([&] { return m_Dlg->m_pEventPalette && m_Dlg->m_pEventPalette->m_bReady; }));
+    cEventPaletteDlg* pal = m_Dlg->m_pEventPalette;
+    HWND list = pal->m_List.m_Ctrl.m_hWnd;
+    ClickListRow(list, 0);
+    ASSERT_TRUE(PumpUntil([] { return g_WorldMapEdit.m_SelEntry == 0; }));
+    PressKeyWith(VK_CONTROL, 'C');
+    ASSERT_TRUE(PumpUntil([] { return g_WorldMapEdit.m_bClipValid == 1; }));
+
+    PopupCommand(m_Dlg->m_hWnd, 6, 4, ID_POPUP_PASTE);
+    ASSERT_EQ(1u, g_WorldMap.m_Events.size());
+    EXPECT_EQ(cString("tower"), g_WorldMap.m_Events[0].m_Name);
+    EXPECT_EQ(6, g_WorldMap.m_Events[0].m_X);
+    EXPECT_EQ(1, g_WorldMap.m_Events[0].m_Pages[0].m_WorldNo);
+    EXPECT_EQ(1u, g_StateStack.m_Entries.size());
+    EXPECT_EQ(1u, g_WorldMapEdit.m_UndoCells.size());
+
+    g_WorldMap.m_Events[0].m_Name = "keep";
+    PopupCommand(m_Dlg->m_hWnd, 6, 4, ID_POPUP_CUT);
+    EXPECT_TRUE(g_WorldMap.m_Events.empty());
+    ASSERT_EQ(1u, pal->m_List.m_Ctrl.m_Clipboard.size());
+    // Pasting in the list adds the cut event as a template (the click is
+    // far enough from the last one on the row to be no double click).
+    PumpMessages(static_cast<int>(GetDoubleClickTime()) + 50);
+    ClickListRow(list, 0);
+    PressKeyWith(VK_CONTROL, 'V');
+    ASSERT_TRUE(PumpUntil([] { return g_WorldMap.m_Templates.size() == 2; }));
+    EXPECT_EQ(cString("keep"), g_WorldMap.m_Templates[0].m_Name);
+    // Undo brings the cut event back.
+    SendMessageA(m_Dlg->m_hWnd, WM_COMMAND, ID_WORLD_UNDO, 0);
+    ASSERT_EQ(1u, g_WorldMap.m_Events.size());
+    EXPECT_EQ(cString("keep"), g_WorldMap.m_Events[0].m_Name);
+}
+
+}  // namespace
