@@ -79,6 +79,7 @@ TEST_F(WorldMapWindowTest, RightDragPicksUpARectangleThatThePenStamps) {
         EXPECT_EQ(0, ed.m_ToolFlag);
         EXPECT_EQ(0, ed.m_Ranging);
         ClickCell(10, 5);
+        TourShot(m_Dlg->m_hWnd, "worldmap");
         for (int i = 0; i < 2; ++i)
             for (int j = 0; j < 3; ++j) EXPECT_EQ((1 + j + 3 * (1 + i)) % 12, Cell(10 + j, 5 + i)) << i << "," << j;
         EXPECT_EQ((13 + 3 * 5) % 12, Cell(13, 5));
@@ -198,6 +199,7 @@ TEST_F(WorldMapWindowTest, ChipPaletteClickPicksTheChipOfEveryShownRow) {
         cString want;
         want.Format("%d : chip%d", c.chip, c.chip);
         EXPECT_EQ(want, cString(text));
+        TourShot(pal->m_hWnd, c.chip == 8 ? "worldmap_chips" : "worldmap_chips_scrolled");
     }
 }
 
@@ -228,6 +230,7 @@ TEST_F(WorldMapWindowTest, SettingsResizeBothWaysKeepingCellsAndDroppingOutsideE
                           [&](HWND dlg) {
                               SetDlgItemInt(dlg, IDC_WMSET_WIDTH, static_cast<UINT>(c.toW), FALSE);
                               SetDlgItemInt(dlg, IDC_WMSET_HEIGHT, static_cast<UINT>(c.toH), FALSE);
+                              TourShot(dlg, "worldmap_settings");
                               ClickWindow(GetDlgItem(dlg, 1000));
                           });
         SendMessageA(m_Dlg->m_hWnd, WM_COMMAND, ID_WORLD_SETTINGS, 0);

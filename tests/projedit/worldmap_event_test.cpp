@@ -69,6 +69,7 @@ TEST_F(WorldMapWindowTest, AnEventWithTwoPagesIsPlacedEditedAndSaved) {
         ClickListRow(GetDlgItem(dlg, IDC_EVENT_PAGES), 1);
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg, IDC_EVENT_WORLD_NO)));
         TypeInto(GetDlgItem(dlg, IDC_EVENT_WORLD_NAME), "w1");
+        TourShot(dlg, "worldmap_event");
         ClickWindow(GetDlgItem(dlg, 1000));
     });
     ClickCell(4, 3);
@@ -78,7 +79,9 @@ TEST_F(WorldMapWindowTest, AnEventWithTwoPagesIsPlacedEditedAndSaved) {
     EXPECT_EQ(1u, g_WorldMapEdit.m_UndoCells.size());
     EXPECT_EQ(1, g_StageEdit.m_bWorldMapModified);
 
+    TourShot(m_Dlg->m_pEventPalette->m_hWnd, "worldmap_event_palette");
     ASSERT_TRUE(BringToFront(m_Dlg->m_hWnd));
+    TourShot(m_Dlg->m_hWnd, "worldmap_events");
     PressKeyWith(VK_CONTROL, 'S');
     ASSERT_TRUE(PumpUntil([] { return g_StageEdit.m_bWorldMapModified == 0; }));
     cEdWorldMap saved;

@@ -47,7 +47,8 @@ void CopySamplePictures() {
     done = true;
     CreateDirectoryA("bmp", nullptr);
     CreateDirectoryA("e_bmp", nullptr);
-    const char* const files[] = {"e_bmp\\ToolBar_WorldPalette.bmp", "bmp\\WorldMapChip.bmp", "bmp\\WorldEvent.bmp",
+    CreateDirectoryA("bmp\\plt", nullptr);
+    const char* const files[] = {"bmp\\plt\\Palette.bmp", "e_bmp\\ToolBar_WorldPalette.bmp", "bmp\\WorldMapChip.bmp", "bmp\\WorldEvent.bmp",
                                  "bmp\\WorldBack.bmp"};
     for (const char* f : files) {
         std::string from = std::string(SAMPLE_PROJECT_DIR) + "\\" + f;
@@ -55,6 +56,7 @@ void CopySamplePictures() {
             if (ch == '/') ch = '\\';
         CopyFileA(from.c_str(), f, FALSE);
     }
+    LoadPalette("bmp\\plt\\Palette.bmp");
     const int slots[] = {22, 23, 24};
     for (int slot : slots) g_Bitmaps[slot].Load(g_BitmapName[slot]);
 }
