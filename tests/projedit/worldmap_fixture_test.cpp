@@ -10,6 +10,18 @@
 
 namespace {
 std::vector<cWhenShown*> s_Pending;
+
+// Moves the mouse and waits until the system reports it there: the window
+// reads the cursor's position when it handles a button message.
+void MoveMouseAndWait(POINT pt) {
+    MoveMouseTo(pt.x, pt.y);
+    PumpUntil([&] {
+        POINT now = {};
+        GetCursorPos(&now);
+        return now.x == pt.x && now.y == pt.y;
+    });
+    PumpMessages(30);
+}
 }  // namespace
 
 cWhenShown::cWhenShown(std::function<HWND()> find, std::function<void(HWND)> script)
@@ -106,9 +118,7 @@ POINT WorldMapWindowTest::CellPoint(int cx, int cy) const {
 
 void WorldMapWindowTest::ClickCell(int cx, int cy, bool right) {
     // The pen paints while the button is held, so it is held a moment.
-    const POINT pt = CellPoint(cx, cy);
-    MoveMouseTo(pt.x, pt.y);
-    PumpMessages(30);
+    MoveMouseAndWait(CellPoint(cx, cy));
     MouseButton(right, true);
     PumpMessages(40);
     MouseButton(right, false);
@@ -118,11 +128,10 @@ void WorldMapWindowTest::ClickCell(int cx, int cy, bool right) {
 void WorldMapWindowTest::RightDrag(int fromX, int fromY, int toX, int toY) {
     const POINT a = CellPoint(fromX, fromY);
     const POINT b = CellPoint(toX, toY);
-    MoveMouseTo(a.x, a.y);
+    MoveMouseAndWait(a);
     MouseButton(true, true);
     PumpMessages(30);
-    MoveMouseTo(b.x, b.y);
-    PumpMessages(30);
+    MoveMouseAndWait(b);
     MouseButton(true, false);
     PumpMessages(30);
 }
