@@ -54,3 +54,26 @@ cPropSheet* HeldPrjOptionSheet();
 // sheet; the window registry clears it when the sheet closes.
 cPropSheet** PrjOptionSheetHolder();
 cPropSheet** SystemSheetHolder();
+
+class cWnd;
+
+// ---- World map editor ----------------------------------------------------
+// The world map window that the stage editor holds, or null.
+cWnd* HeldWorldMapWindow();
+// The stage editor's handler, run when the world map window is destroyed:
+// back to the stage editor mode, its palette windows shown, every registered
+// window enabled.
+void StageEditorOnWorldMapClosed();
+// The stage editor window's rectangle on the screen; false (and an empty
+// rectangle) when there is no such window.
+bool StageEditorRect(RECT* rc);
+// The project's standard bitmaps (surfaces 22 the world map background, 23
+// the map chips, 24 the world events).
+#include "base/dib.h"
+extern cDib g_Bitmaps[kBitmapCount];
+// The common variables and the saving of their names ("data\GValInfo.dat");
+// false when the file could not be written.
+#include "base/containers.h"
+#include "model/stage.h"
+extern cVector<cEdValInfo> g_GValInfo;
+bool SaveCommonVarNames();

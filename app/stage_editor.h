@@ -56,6 +56,9 @@ public:
     void DrawAllPalettes();
     void HideAll();
     void MinimizeAll();
+    // The world map editor (menu 40064): a fresh window over a reset edit
+    // state, the other windows hidden and disabled, editor mode 1.
+    void OpenWorldMap();
 
     // What the stage editor does when a window opened from it closes: the
     // definition sheets (their page's WM_DESTROY), the stage settings, the
