@@ -17,8 +17,8 @@ cBmpConvDlg* cBmpConvDlg::s_pThis = nullptr;
 
 namespace {
 
-void FileRowText(cString* out, int, const cString& name) {
-    out->Format("%s", name.c_str());
+void FileRowText(cString* out, int, const cString* name) {
+    out->Format("%s", name->c_str());
 }
 
 const int kMaxFiles = 1000;
@@ -87,13 +87,14 @@ bool cBmpConvDlg::AddName(const cString& given) {
 
 void cBmpConvDlg::AddNames(const cVector<cString>& names) {
     for (int i = 0; i < static_cast<int>(names.size()); ++i) AddName(names[i]);
-    m_List.m_Ctrl.Refill();
+    m_List.m_Ctrl.Fill();
+    m_List.m_Ctrl.Redraw();
 }
 
 void cBmpConvDlg::ClearNames() {
     m_Files.clear();
-    m_List.m_Ctrl.m_nCurRow = -1;
-    m_List.m_Ctrl.Refill();
+    m_List.m_Ctrl.m_nCurSel = -1;
+    m_List.m_Ctrl.ClearItems();
 }
 
 void cBmpConvDlg::AddDropped(const cVector<cString>& names) {

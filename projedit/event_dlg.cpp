@@ -7,7 +7,6 @@
 #include "cmdedit/cmd_words.h"
 #include "model/worldmap_edit.h"
 #include "projedit/event_dlg_res.h"
-#include "projedit/record_list_ops.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "ui/dlghelpers.h"
@@ -23,8 +22,8 @@ void TableToList(cVector<cString>* out, const char* const* table) {
     for (int i = 0; table[i][0]; ++i) out->push_back(cString(table[i]));
 }
 
-void PageText(cString* out, int, const cEdEventPage& page) {
-    out->Format("ワールド番号 %d", page.m_WorldNo);
+void PageText(cString* out, int, const cEdEventPage* page) {
+    out->Format("ワールド番号 %d", page->m_WorldNo);
 }
 
 cWorldMapDlg* WorldMapWindow() {
@@ -114,7 +113,7 @@ void cEventDlg::BuildVarNames() {
 void cEventDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     m_bLoading = 1;
-    m_List.m_Ctrl.m_SepText = cString(64, '-');
+    m_List.m_Ctrl.m_strSeparator = cString(64, '-');
     AttachCtrl(m_List);
     AddCtrls(m_Strs);
     AddCtrls(m_Vals);
@@ -124,7 +123,7 @@ void cEventDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
     AttachCtrl(m_Preview);
     AddAccelerators(m_hWnd, IDA_LIST_INSERT);
     m_hListMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDM_LIST_INSERT));
-    wmlist::SelectRow(m_List.m_Ctrl, 0);
+    m_List.m_Ctrl.ResetSel(0, 0);
     DataToCtrls();
     m_bLoading = 0;
     UpdateCtrls();
@@ -133,7 +132,7 @@ void cEventDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
 
 void cEventDlg::ShowPage() {
     cCtrlList<cEdEventPage>& list = m_List.m_Ctrl;
-    const int index = wmlist::SelData(list);
+    const int index = list.GetSelData();
     if (index >= 0) {
         m_Page = m_Pages[index];
     } else {
@@ -148,9 +147,16 @@ void cEventDlg::ShowPage() {
 void cEventDlg::StorePage() {
     CtrlsToData();
     cCtrlList<cEdEventPage>& list = m_List.m_Ctrl;
-    const std::vector<int> rows = wmlist::SelectedRows(list);
-    for (int r : rows) m_Pages[r] = m_Page;
-    if (!rows.empty()) wmlist::Reload(list);
+    bool stored = false;
+    for (int r = 0; r < static_cast<int>(list.m_bbSel.size()); ++r) {
+        if (!list.m_bbSel[r] || !list.IsRecordRow(r)) continue;
+        m_Pages[r] = m_Page;
+        stored = true;
+    }
+    if (stored) {
+        list.Fill();
+        list.Redraw();
+    }
 }
 
 void cEventDlg::UpdateCtrls() {
@@ -202,23 +208,23 @@ bool cEventDlg::ListCommand(int id) {
     switch (id) {
         case ID_KEY_CUT:
         case ID_POPUP_CUT:
-            wmlist::Cut(list);
+            list.Cut();
             break;
         case ID_KEY_COPY:
         case ID_POPUP_COPY:
-            wmlist::Copy(list);
+            list.Copy();
             break;
         case ID_KEY_PASTE:
         case ID_POPUP_PASTE:
-            wmlist::Paste(list);
+            list.Paste();
             break;
         case ID_KEY_LIST_DELETE:
         case ID_POPUP_DELETE:
-            wmlist::DeleteSelected(list);
+            list.Delete(-1, false);
             break;
         case ID_KEY_LIST_INSERT:
         case ID_POPUP_INSERT:
-            wmlist::Insert(list);
+            list.Insert();
             break;
         default:
             return false;
@@ -247,11 +253,11 @@ void cEventDlg::OnCommand(WPARAM wp, LPARAM lp) {
             Close(0);
             return;
         case IDC_EVENT_INSERT:
-            if (code == BN_CLICKED && wmlist::Insert(list)) ShowPage();
+            if (code == BN_CLICKED && list.Insert()) ShowPage();
             break;
         case IDC_EVENT_DELETE:
             if (code == BN_CLICKED) {
-                wmlist::DeleteSelected(list);
+                list.Delete(-1, false);
                 ShowPage();
             }
             break;
@@ -263,7 +269,7 @@ void cEventDlg::OnCommand(WPARAM wp, LPARAM lp) {
             break;
         case IDC_EVENT_PAGES:
             if (code == LBN_SELCHANGE) {
-                wmlist::ReadSelection(list);
+                list.OnSelChange();
                 ShowPage();
             }
             break;
@@ -287,11 +293,7 @@ LRESULT cEventDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(wp) == m_List.m_Ctrl.m_hWnd && m_hListMenu) {
                 POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-                const int row = wmlist::RowAtScreenPoint(m_List.m_Ctrl, pt);
-                if (row >= 0 && SendMessageA(m_List.m_Ctrl.m_hWnd, LB_GETSEL, static_cast<WPARAM>(row), 0) <= 0) {
-                    wmlist::SelectRow(m_List.m_Ctrl, row);
-                    ShowPage();
-                }
+                if (m_List.m_Ctrl.SelectAtPoint(pt)) ShowPage();
                 TrackPopupMenu(GetSubMenu(m_hListMenu, 0), TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd, nullptr);
                 return 1;
             }

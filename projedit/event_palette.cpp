@@ -6,7 +6,6 @@
 #include "model/prjoption.h"
 #include "model/worldmap_edit.h"
 #include "projedit/event_palette_res.h"
-#include "projedit/record_list_ops.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "ui/inputdlg.h"
@@ -31,8 +30,8 @@ int InitY() {
     return StageEditorRect(&rc) ? rc.top + 10 : kNoInitPos;
 }
 
-void TemplateText(cString* out, int, const cEdWorldEvent& record) {
-    out->Format("%s", record.m_Name.CStr());
+void TemplateText(cString* out, int, const cEdWorldEvent* record) {
+    out->Format("%s", record->m_Name.CStr());
 }
 
 }  // namespace
@@ -70,14 +69,14 @@ cEventPaletteDlg::~cEventPaletteDlg() {
 
 void cEventPaletteDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
-    m_List.m_Ctrl.m_SepText = cString(64, '-');
+    m_List.m_Ctrl.m_strSeparator = cString(64, '-');
     AddCtrl(m_List);
     AddCtrls(m_Checks);
     AddCtrls(m_Buttons);
     AddAccelerators(m_hWnd, IDA_LIST_INSERT);
     m_hListMenu = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDM_LIST_INSERT));
     DataToCtrls();
-    wmlist::SelectRow(m_List.m_Ctrl, g_WorldMapEdit.m_SelTemplate);
+    m_List.m_Ctrl.ResetSel(g_WorldMapEdit.m_SelTemplate, 0);
     SelectTemplate();
     m_bReady = 1;
 }
@@ -85,8 +84,8 @@ void cEventPaletteDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
 void cEventPaletteDlg::SelectTemplate() {
     cWorldMapEdit& ed = g_WorldMapEdit;
     cCtrlList<cEdWorldEvent>& list = m_List.m_Ctrl;
-    ed.m_SelTemplate = list.m_nCurRow;
-    const int index = wmlist::SelData(list);
+    ed.m_SelTemplate = list.m_nCurSel;
+    const int index = list.GetSelData();
     if (index == -1) {
         ed.m_SelEntry = -1;
         ed.m_PatternWidth = 0;
@@ -101,16 +100,17 @@ void cEventPaletteDlg::SelectTemplate() {
 }
 
 void cEventPaletteDlg::Refresh() {
-    wmlist::Reload(m_List.m_Ctrl);
+    m_List.m_Ctrl.Fill();
+    m_List.m_Ctrl.Redraw();
 }
 
 void cEventPaletteDlg::SetClipboard(const cEdWorldEvent& event) {
-    m_List.m_Ctrl.m_Clipboard.clear();
-    m_List.m_Ctrl.m_Clipboard.push_back(event);
+    m_List.m_Ctrl.m_Clip.clear();
+    m_List.m_Ctrl.m_Clip.push_back(event);
 }
 
 void cEventPaletteDlg::EditSelected() {
-    const int index = wmlist::SelData(m_List.m_Ctrl);
+    const int index = m_List.m_Ctrl.GetSelData();
     if (index == -1 || !cWorldMapDlg::s_pThis) return;
     cWorldMapDlg::s_pThis->RunEventDlg(&g_WorldMap.m_Templates[index]);
     Refresh();
@@ -118,15 +118,15 @@ void cEventPaletteDlg::EditSelected() {
 
 void cEventPaletteDlg::InsertAndEdit() {
     cCtrlList<cEdWorldEvent>& list = m_List.m_Ctrl;
-    if (!wmlist::Insert(list)) return;
-    const int row = list.m_nCurRow;
+    if (!list.Insert()) return;
+    const int row = list.m_nCurSel;
     const int result =
         cWorldMapDlg::s_pThis ? cWorldMapDlg::s_pThis->RunEventDlg(&g_WorldMap.m_Templates[row]) : 0;
     if (result == 1) {
         Refresh();
         SelectTemplate();
     } else {
-        wmlist::DeleteRow(list, row);
+        list.Delete(row, true);
     }
 }
 
@@ -137,27 +137,27 @@ bool cEventPaletteDlg::ListCommand(int id) {
     switch (id) {
         case ID_KEY_CUT:
         case ID_POPUP_CUT:
-            copied = wmlist::Cut(list);
+            copied = list.Cut();
             break;
         case ID_KEY_COPY:
         case ID_POPUP_COPY:
-            copied = wmlist::Copy(list);
+            copied = list.Copy();
             break;
         case ID_KEY_PASTE:
         case ID_POPUP_PASTE:
-            wmlist::Paste(list);
+            list.Paste();
             break;
         case ID_KEY_LIST_DELETE:
         case ID_POPUP_DELETE:
-            wmlist::DeleteSelected(list);
+            list.Delete(-1, false);
             break;
         default:
             return false;
     }
     // A copied template can be pasted on the map too.
-    if (copied && !list.m_Clipboard.empty()) {
+    if (copied && !list.m_Clip.empty()) {
         ed.m_bClipValid = 1;
-        ed.m_EventBuf2 = list.m_Clipboard[0];
+        ed.m_EventBuf2 = list.m_Clip[0];
     }
     SelectTemplate();
     return true;
@@ -172,17 +172,17 @@ void cEventPaletteDlg::OnCommand(WPARAM wp, LPARAM lp) {
         case IDC_EVPAL_COUNT: {
             int n = static_cast<int>(g_WorldMap.m_Templates.size());
             if (InputValue(this, m_lpRegistry, &n, 1, kMaxTemplates, "データ数", &m_Buttons[3].m_Ctrl, 1) == 1) {
-                wmlist::SetCount(list, n);
+                list.SetCount(n);
                 SelectTemplate();
             }
             break;
         }
         case IDC_EVPAL_LIST:
             if (code == LBN_SELCHANGE) {
-                wmlist::ReadSelection(list);
+                list.OnSelChange();
                 SelectTemplate();
             } else if (code == LBN_DBLCLK) {
-                wmlist::ReadSelection(list);
+                list.OnSelChange();
                 EditSelected();
                 SelectTemplate();
             }
@@ -195,7 +195,7 @@ void cEventPaletteDlg::OnCommand(WPARAM wp, LPARAM lp) {
             break;
         case IDC_EVPAL_DELETE:
             if (code == BN_CLICKED) {
-                wmlist::DeleteSelected(list);
+                list.Delete(-1, false);
                 SelectTemplate();
             }
             break;
@@ -234,11 +234,7 @@ LRESULT cEventPaletteDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             // A right click on the template list opens the list's menu.
             if (reinterpret_cast<HWND>(wp) == m_List.m_Ctrl.m_hWnd && m_hListMenu) {
                 POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-                const int row = wmlist::RowAtScreenPoint(m_List.m_Ctrl, pt);
-                if (row >= 0 && SendMessageA(m_List.m_Ctrl.m_hWnd, LB_GETSEL, static_cast<WPARAM>(row), 0) <= 0) {
-                    wmlist::SelectRow(m_List.m_Ctrl, row);
-                    SelectTemplate();
-                }
+                if (m_List.m_Ctrl.SelectAtPoint(pt)) SelectTemplate();
                 TrackPopupMenu(GetSubMenu(m_hListMenu, 0), TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd, nullptr);
                 return 1;
             }

@@ -198,7 +198,7 @@ TEST_F(WorldMapWindowTest, ACopiedTemplateIsPastedOnTheMapAndACutEventBecomesATe
     g_WorldMap.m_Events[0].m_Name = "keep";
     PopupCommand(m_Dlg->m_hWnd, 6, 4, ID_POPUP_CUT);
     EXPECT_TRUE(g_WorldMap.m_Events.empty());
-    ASSERT_EQ(1u, pal->m_List.m_Ctrl.m_Clipboard.size());
+    ASSERT_EQ(1u, pal->m_List.m_Ctrl.m_Clip.size());
     // Pasting in the list adds the cut event as a template (the click is
     // far enough from the last one on the row to be no double click).
     PumpMessages(static_cast<int>(GetDoubleClickTime()) + 50);
