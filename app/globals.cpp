@@ -17,6 +17,7 @@
 #include "app/stage_edit.h"
 #include "base/bgm.h"
 #include "base/msgbox.h"
+#include "base/sysreport.h"
 #include "base/thread.h"
 #include "model/database.h"
 #include "model/debugbox.h"
@@ -115,4 +116,5 @@ void InstallModelHooks() {
     SetRecordRefs(&s_ProjectRefs);
     SetBgmCountSource(BgmCount);
     SetDebugBoxHandler(ShowDebugBox);
+    SetWorldFreeMemorySource(GetFreePhysMemory);
 }

@@ -11,6 +11,7 @@
 #include "base/paths_win32.h"
 #include "base/thread.h"
 #include "model/stage.h"
+#include "projedit/worldmap_dlg.h"
 #include "ui/dlghelpers.h"
 #include "ui/registry.h"
 
@@ -57,10 +58,10 @@ LRESULT cMainFrame::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                         ShowWindow(hwnd, SW_MINIMIZE);
                     }
                 } else if (m_nEditorMode == 1) {
-                    cWorldMapDriver* map = ShownWorldMap();
-                    if (map && map->IsMinimized()) {
-                        map->HideAll();
-                        map->SetMinimized(true);
+                    cWorldMapDlg* world = dynamic_cast<cWorldMapDlg*>(m_pStageEditor->m_pWorldMap);
+                    if (world && world->m_hWnd && world->m_bReady && world->m_bMinimized) {
+                        world->HideAll();
+                        world->m_bMinimized = 1;
                         ShowWindow(hwnd, SW_MINIMIZE);
                     }
                 }
@@ -101,20 +102,12 @@ void cMainFrame::RestoreEditors() {
             editor->m_bMinimized = 0;
         }
     } else if (m_nEditorMode == 1) {
-        cWorldMapDriver* map = ShownWorldMap();
-        if (map && map->IsMinimized()) {
-            map->ShowAll();
-            map->SetMinimized(false);
+        cWorldMapDlg* world = m_pStageEditor ? dynamic_cast<cWorldMapDlg*>(m_pStageEditor->m_pWorldMap) : nullptr;
+        if (world && world->m_hWnd && world->m_bReady && world->m_bMinimized) {
+            world->ShowAll();
+            world->m_bMinimized = 0;
         }
     }
-}
-
-cWorldMapDriver* cMainFrame::ShownWorldMap() {
-    // The world map window the stage editor holds, when it exists and is
-    // created, as its driver handles it.
-    cWnd* map = m_pStageEditor ? m_pStageEditor->m_pWorldMap : nullptr;
-    if (!map || !map->m_hWnd || !map->m_bReady) return nullptr;
-    return WorldMapDriver();
 }
 
 void cMainFrame::OnCopyData(HWND, const COPYDATASTRUCT* data) {

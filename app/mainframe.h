@@ -9,7 +9,6 @@
 
 class cStageEditorDlg;
 class cWndRegistry;
-class cWorldMapDriver;
 
 class cMainFrame : public cAppWnd {
 public:
@@ -30,9 +29,6 @@ public:
     // WM_USER with wParam 1: a fresh stage editor; keep 1 carries the stage
     // path and open flag over the reset of the edit state.
     void RebuildStageEditor(int keep);
-    // The world map window's driver when the stage editor holds a created
-    // world map window; else null.
-    cWorldMapDriver* ShownWorldMap();
 
     cStageEditorDlg* m_pStageEditor = nullptr;  // owned; null when there is none
     int m_nEditorMode = 0;  // 0 the stage editor is the main editor, 1 the world map editor

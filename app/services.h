@@ -33,3 +33,47 @@ void DrawBlockIcon(cDib* dst, int x, int y, const cEdBlock& block, int half);
 void DrawCharaIcon(cDib* dst, int x, int y, const cEdChara& chara, int half);
 void DrawItemIcon(cDib* dst, int x, int y, const cEdItem& item, int half);
 void DrawMark(cDib* dst, int x, int y, int mark, int half);
+
+
+class cPropSheet;
+
+// ---- Project-wide editors: system settings and project options ----
+
+// The system settings pages are being destroyed: the common palette is
+// made to hold at least two entries of each kind, the stage is validated,
+// the stage editor and the palette windows of the current layer are shown,
+// every registered window is enabled and the palettes are redrawn.
+void OnSystemSheetClosed();
+// The project options' general page is being destroyed: the stage is
+// validated, the palette windows of the current layer are shown, every
+// registered window is enabled and the palettes are redrawn.
+void OnPrjOptionClosed();
+// The project options sheet that the stage editor holds (null when none).
+cPropSheet* HeldPrjOptionSheet();
+// Where the stage editor keeps the project options and the system settings
+// sheet; the window registry clears it when the sheet closes.
+cPropSheet** PrjOptionSheetHolder();
+cPropSheet** SystemSheetHolder();
+
+class cWnd;
+
+// ---- World map editor ----------------------------------------------------
+// The world map window that the stage editor holds, or null.
+cWnd* HeldWorldMapWindow();
+// The stage editor's handler, run when the world map window is destroyed:
+// back to the stage editor mode, its palette windows shown, every registered
+// window enabled.
+void StageEditorOnWorldMapClosed();
+// The stage editor window's rectangle on the screen; false (and an empty
+// rectangle) when there is no such window.
+bool StageEditorRect(RECT* rc);
+// The project's standard bitmaps (surfaces 22 the world map background, 23
+// the map chips, 24 the world events).
+#include "base/dib.h"
+extern cDib g_Bitmaps[kBitmapCount];
+// The common variables and the saving of their names ("data\GValInfo.dat");
+// false when the file could not be written.
+#include "base/containers.h"
+#include "model/stage.h"
+extern cVector<cEdValInfo> g_GValInfo;
+bool SaveCommonVarNames();

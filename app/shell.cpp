@@ -42,7 +42,6 @@ HINSTANCE g_hInstance = nullptr;
 namespace {
 
 cPropSheet* s_PaletteSheets[kPaletteWindowCount] = {};
-cWorldMapDriver* s_WorldMapDriver = nullptr;
 
 }  // namespace
 
@@ -52,14 +51,6 @@ void SetPaletteSheet(int palette, cPropSheet* sheet) {
 
 cPropSheet* PaletteSheet(int palette) {
     return palette >= 0 && palette < kPaletteWindowCount ? s_PaletteSheets[palette] : nullptr;
-}
-
-void SetWorldMapDriver(cWorldMapDriver* driver) {
-    s_WorldMapDriver = driver;
-}
-
-cWorldMapDriver* WorldMapDriver() {
-    return s_WorldMapDriver;
 }
 
 namespace {

@@ -392,3 +392,27 @@ void cStateStack::Reset() {
     m_pCurrent = &m_Entries[0];
     m_Depth = 0;
 }
+
+void cStateStack::Push(int mode) {
+    m_Entries.push_back(cViewState());
+    const int n = static_cast<int>(m_Entries.size());
+    if (mode == 1 && n >= 2) m_Entries[n - 1] = m_Entries[n - 2];
+    m_pCurrent = &m_Entries[n - 1];
+    m_Depth = n - 1;
+}
+
+void cStateStack::Pop(int mode) {
+    const int n = static_cast<int>(m_Entries.size());
+    if (n < 2) return;
+    const cViewState top = m_Entries[n - 1];
+    m_Entries.pop_back();
+    m_pCurrent = &m_Entries[n - 2];
+    if (mode == 0) *m_pCurrent = cViewState();
+    if (mode == 2) *m_pCurrent = top;
+    m_Depth = n - 2;
+}
+
+cViewState* cStateStack::Below() {
+    const int n = static_cast<int>(m_Entries.size());
+    return n >= 2 ? &m_Entries[n - 2] : nullptr;
+}

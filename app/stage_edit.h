@@ -210,6 +210,15 @@ public:
 
     // One zeroed entry, which is current; depth 0.
     void Reset();
+    // Appends a zeroed entry and makes it current; mode 1 copies the entry
+    // under it into it.
+    void Push(int mode);
+    // With at least two entries: drops the top one; the new top is zeroed
+    // (mode 0), keeps its values (mode 1) or takes the dropped entry's
+    // values (mode 2). Nothing with fewer than two entries.
+    void Pop(int mode);
+    // The entry under the current one, or null with fewer than two entries.
+    cViewState* Below();
 
     cViewState* m_pCurrent = nullptr;
     int32_t m_Depth = 0;

@@ -4,6 +4,7 @@
 
 #include "app/mainframe.h"
 #include "app/paths_table.h"
+#include "app/project_editors.h"
 #include "app/shell.h"
 #include "app/stage_edit.h"
 #include "app/stage_editor_res.h"
@@ -13,8 +14,12 @@
 #include "model/palette.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
+#include "model/worldmap_edit.h"
+#include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "res/resource.h"
+#include "ui/dlghelpers.h"
+#include "ui/registry.h"
 #include "ui/propsheet.h"
 #include "ui/registry.h"
 
@@ -93,6 +98,7 @@ cStageEditorDlg::cStageEditorDlg(int templateId, cWnd* parent, int kind, cWndReg
 }
 
 cStageEditorDlg::~cStageEditorDlg() {
+    SafeDelete(&m_pWorldMap);
     DestroyModeless();
     if (g_StageEditor == this) g_StageEditor = nullptr;
 }
@@ -105,6 +111,16 @@ void cStageEditorDlg::AddToolbar() {
     AddToolButtons(kPaletteButtons, 3, "e_bmp\\ToolBar_Palette.bmp");
     AddStdToolButtons(kSeparator, 1);
     AddToolButtons(kTestPlayButtons, 2, "e_bmp\\ToolBar_TestPlay.bmp");
+}
+
+void cStageEditorDlg::OpenWorldMap() {
+    g_WorldMapEdit.Reset();
+    SafeDelete(&m_pWorldMap);
+    cWorldMapDlg* dlg = new cWorldMapDlg(this, &g_WndRegistry);
+    m_pWorldMap = dlg;
+    dlg->RunModeless(kRunHideOthers | kRunDisableOthers, 1);
+    if (dlg->m_hWnd) SetFocus(dlg->m_hWnd);
+    g_AppWnd.m_nEditorMode = 1;
 }
 
 void cStageEditorDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
@@ -404,6 +420,11 @@ void cStageEditorDlg::ToggleView(int first, int command) {
 
 void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
     cDlg::OnCommand(wp, lp);
+    if (RunProjectEditorCommand(this, LOWORD(wp))) return;
+    if (LOWORD(wp) == ID_WORLDMAP) {
+        OpenWorldMap();
+        return;
+    }
     const bool open = g_StageEdit.m_bOpen != 0;
     switch (LOWORD(wp)) {
         case ID_FILE_CLOSE: {

@@ -64,6 +64,9 @@ public:
     void DrawAllPalettes();
     void HideAll();
     void MinimizeAll();
+    // The world map editor (menu 40064): a fresh window over a reset edit
+    // state, the other windows hidden and disabled, editor mode 1.
+    void OpenWorldMap();
 
     // What the stage editor does when a window opened from it closes: the
     // definition sheets (their page's WM_DESTROY), the stage settings, the
@@ -135,6 +138,10 @@ public:
     cEdBlock m_FillBlock;
     cEdChara m_FillChara;
     cEdItem m_FillItem;
+    // The system settings and project options sheets, while open; the
+    // registry clears them when they close.
+    cPropSheet* m_pSystemSheet = nullptr;
+    cPropSheet* m_pPrjOptionSheet = nullptr;
 
 private:
     // What one view cell shows: per layer the icon's resolved drawing

@@ -5,6 +5,8 @@
 #            sanitizers) and run in a scratch folder;
 #   view     the stage editor's view painting and flood fill, built with the
 #            Windows build the tests use and run under Wine;
+#   bmpconv  the bitmap conversion against a table-lookup pass, built on the
+#            host like the stage benchmark;
 #   startup  the editor's start-up, built with the Windows build the tests
 #            use and run under Wine (RUNS=n runs of each case, default 5);
 #            not while that build's tests run: they share its Wine prefix,
@@ -15,7 +17,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="${JOBS:-4}"
 sections=("$@")
-[ ${#sections[@]} -gt 0 ] || sections=(stage view startup list)
+[ ${#sections[@]} -gt 0 ] || sections=(stage view bmpconv startup list)
 
 run_stage() {
   local out="$ROOT/build/bench"
@@ -24,6 +26,16 @@ run_stage() {
   local work
   work="$(mktemp -d)"
   (cd "$work" && "$out/bench/stage_bench")
+  rm -rf "$work"
+}
+
+run_bmpconv() {
+  local out="$ROOT/build/bench"
+  cmake -S "$ROOT" -B "$out" -DCMAKE_BUILD_TYPE=Release -DENABLE_SANITIZERS=OFF -DBUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+  cmake --build "$out" -j "$jobs" --target bmpconv_bench
+  local work
+  work="$(mktemp -d)"
+  (cd "$work" && "$out/bench/bmpconv_bench")
   rm -rf "$work"
 }
 
@@ -62,8 +74,9 @@ for s in "${sections[@]}"; do
   case $s in
     stage) run_stage ;;
     view) run_view ;;
+    bmpconv) run_bmpconv ;;
     startup) run_startup ;;
     list) run_list ;;
-    *) echo "bench: unknown section $s (stage, view, startup, list)" >&2; exit 2 ;;
+    *) echo "bench: unknown section $s (stage, view, bmpconv, startup, list)" >&2; exit 2 ;;
   esac
 done

@@ -268,67 +268,6 @@ TEST_F(ShellWindowTest, MinimisingHidesTheEditorAndRestoringShowsIt) {
     g_FocusRestore = 0;
 }
 
-namespace {
-
-// The world map window as the application window drives it.
-class cFakeWorldMap : public cWorldMapDriver {
-public:
-    bool IsMinimized() const override { return m_bMin; }
-    void SetMinimized(bool m) override { m_bMin = m; }
-    void HideAll() override { ++m_nHides; }
-    void ShowAll() override { ++m_nShows; }
-    bool m_bMin = false;
-    int m_nHides = 0;
-    int m_nShows = 0;
-};
-
-}  // namespace
-
-TEST_F(ShellWindowTest, WorldMapModeHidesAndRestoresTheWorldMapWindow) {
-    g_AppWnd.CreateStageEditor();
-    g_StageEditor = g_AppWnd.m_pStageEditor;
-    ASSERT_NE(nullptr, g_StageEditor);
-    cWnd mapWnd;
-    mapWnd.m_hWnd = CreateWindowExA(0, "STATIC", "map", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    mapWnd.m_bReady = 1;
-    g_StageEditor->m_pWorldMap = &mapWnd;
-    cFakeWorldMap driver;
-    SetWorldMapDriver(&driver);
-    g_AppWnd.m_nEditorMode = 1;
-
-    // deactivated while not minimised: nothing changes
-    SendMessageA(m_Wnd, WM_ACTIVATEAPP, 0, 1);
-    EXPECT_EQ(0, driver.m_nHides);
-    EXPECT_FALSE(IsIconic(m_Wnd));
-    // minimised: hidden with its tools, the application window minimised
-    driver.m_bMin = true;
-    SendMessageA(m_Wnd, WM_ACTIVATEAPP, 0, 1);
-    EXPECT_EQ(1, driver.m_nHides);
-    EXPECT_TRUE(driver.m_bMin);
-    EXPECT_TRUE(IsIconic(m_Wnd));
-    EXPECT_EQ(1, g_StageEditor->m_bMinimized == 0 ? 1 : 0) << "the stage editor is left alone";
-    // activated again: shown, the mark cleared, the focus asked back
-    g_FocusRestore = 0;
-    SendMessageA(m_Wnd, WM_ACTIVATEAPP, 1, 1);
-    EXPECT_EQ(1, driver.m_nShows);
-    EXPECT_FALSE(driver.m_bMin);
-    EXPECT_EQ(1, g_FocusRestore);
-    // a world map window that is not created yet is not touched
-    driver.m_bMin = true;
-    mapWnd.m_bReady = 0;
-    SendMessageA(m_Wnd, WM_ACTIVATEAPP, 0, 1);
-    EXPECT_EQ(1, driver.m_nHides);
-
-    g_FocusRestore = 0;
-    g_AppActive = 0;
-    g_AppWnd.m_nEditorMode = 0;
-    SetWorldMapDriver(nullptr);
-    g_StageEditor->m_pWorldMap = nullptr;
-    DestroyWindow(mapWnd.m_hWnd);
-    mapWnd.m_hWnd = nullptr;
-    ShowWindow(m_Wnd, SW_RESTORE);
-}
-
 TEST(Idle, DoesNothingWithoutAStageEditor) {
     g_StageEditor = nullptr;
     g_AppActive = 1;

@@ -1,0 +1,13 @@
+// Resource ids of the event palette.
+#pragma once
+
+#define IDD_EVENT_PALETTE 158
+#define IDC_EVPAL_EDIT_PLACED 1037
+#define IDC_EVPAL_EDIT_BEFORE 1035
+#define IDC_EVPAL_AUTO_NUMBER 1036
+#define IDC_EVPAL_INSERT 1066
+#define IDC_EVPAL_DELETE 1067
+#define IDC_EVPAL_EDIT 1226
+#define IDC_EVPAL_LIST 1241
+#define IDC_EVPAL_GROUP 1053
+#define IDC_EVPAL_COUNT 11071

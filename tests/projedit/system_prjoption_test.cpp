@@ -1,0 +1,251 @@
+// The project options sheet (general and default inheritance pages), saved
+// to "data\PrjOption.dat"; the edit options and the stage options dialogs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <set>
+#include <string>
+
+#include "app/services.h"
+#include "app/stage_edit.h"
+#include "base/sysreport.h"
+#include "model/prjoption.h"
+#include "model/stage.h"
+#include "projedit/prjoption_editopt.h"
+#include "projedit/prjoption_general.h"
+#include "projedit/prjoption_inherit.h"
+#include "projedit/prjoption_stageopt.h"
+#include "projedit/prjoptionsheet.h"
+#include "tests/support/gui.h"
+#include "tests/support/test_env.h"
+#include "ui/registry.h"
+
+namespace {
+
+const int kApplyButton = 0x3021;
+
+class PrjOptionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateDirectoryA("data", nullptr);
+        g_PrjOption.SetDefault();
+        ASSERT_TRUE(g_PrjOption.Save(g_PrjOptionPath.c_str()));
+    }
+    void TearDown() override {
+        cPropSheet** holder = PrjOptionSheetHolder();
+        if (*holder) {
+            cPropSheet* sheet = *holder;
+            *holder = nullptr;
+            delete sheet;
+        }
+        cPrjOptionPageGeneral::s_OpenDefaultSheet = nullptr;
+        PumpMessages(10);
+        EXPECT_TRUE(g_WndRegistry.m_Sheets.empty());
+        EXPECT_TRUE(g_WndRegistry.m_Wnds.empty());
+    }
+    cPrjOptionSheet* Sheet() { return static_cast<cPrjOptionSheet*>(*PrjOptionSheetHolder()); }
+    void Open() {
+        OpenPrjOptionSheet(nullptr, &g_WndRegistry);
+        ASSERT_NE(nullptr, Sheet());
+        ASSERT_TRUE(PumpUntil([&] { return Sheet()->m_pGeneral->m_bReady != 0; }));
+    }
+    HWND InheritPage() {
+        SendMessageA(Sheet()->m_hWnd, PSM_SETCURSEL, 1, 0);
+        EXPECT_TRUE(PumpUntil([&] { return Sheet()->m_pInherit->m_bReady != 0; }));
+        return Sheet()->m_pInherit->m_hWnd;
+    }
+    bool SheetGone() {
+        if (!Sheet()) return true;
+        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+        return false;
+    }
+    void ClickSheet(int id) { ClickWindow(GetDlgItem(Sheet()->m_hWnd, id)); }
+    TestAppWindow m_App;
+};
+
+TEST_F(PrjOptionTest, AutoGameProgramGreysThePathAndKeepsIt) {
+    g_PrjOption.m_strGamePath = "game\\Game.exe";
+    g_PrjOption.m_bAutoGame = 0;
+    Open();
+    char caption[64] = "";
+    GetWindowTextA(Sheet()->m_hWnd, caption, sizeof caption);
+    EXPECT_STREQ("プロジェクトオプション", caption);
+    HWND page = Sheet()->m_pGeneral->m_hWnd;
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, 1372)));
+    TourShot(Sheet()->m_hWnd, "prjoption_1");
+    ClickWindow(GetDlgItem(page, 1373));
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowEnabled(GetDlgItem(page, 1372)); }));
+    ClickWindow(GetDlgItem(page, 1373));
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(GetDlgItem(page, 1372)) != 0; }));
+    ClickWindow(GetDlgItem(page, 1373));
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowEnabled(GetDlgItem(page, 1372)); }));
+    ClickSheet(IDOK);
+    ASSERT_TRUE(PumpUntil([&] { return SheetGone(); }));
+    cPrjOption saved;
+    ASSERT_TRUE(saved.Load(g_PrjOptionPath.c_str()));
+    EXPECT_EQ(1, saved.m_bAutoGame);
+    EXPECT_EQ("game\\Game.exe", saved.m_strGamePath);
+}
+
+TEST_F(PrjOptionTest, InheritanceIdsAreAllDistinctCheckBoxesOfThePage) {
+    Open();
+    HWND page = InheritPage();
+    std::set<int> seen;
+    int n = 0;
+    for (; kInheritCheckIds[n] != -1; ++n) {
+        EXPECT_TRUE(seen.insert(kInheritCheckIds[n]).second) << kInheritCheckIds[n];
+        HWND box = GetDlgItem(page, kInheritCheckIds[n]);
+        ASSERT_NE(nullptr, box) << kInheritCheckIds[n];
+        EXPECT_EQ(BS_AUTOCHECKBOX, GetWindowLongA(box, GWL_STYLE) & 0x0F) << kInheritCheckIds[n];
+    }
+    EXPECT_EQ(183, n);
+    EXPECT_EQ(183u, Sheet()->m_pInherit->m_Checks.size());
+    TourShot(Sheet()->m_hWnd, "prjoption_2");
+}
+
+TEST_F(PrjOptionTest, SourcesAndFlagsAreAppliedTwiceTheSame) {
+    Open();
+    HWND page = InheritPage();
+    // "ステージ→配置" offers no common palette: position 1 stores 2
+    HWND stagePlace = GetDlgItem(page, 1267);
+    ASSERT_EQ(2, SendMessageA(stagePlace, CB_GETCOUNT, 0, 0));
+    char text[64] = "";
+    SendMessageA(stagePlace, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ("ステージパレット", text);
+    SendMessageA(stagePlace, CB_SETCURSEL, 1, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(1267, CBN_SELCHANGE), reinterpret_cast<LPARAM>(stagePlace));
+    HWND common = GetDlgItem(page, 1304);
+    SendMessageA(common, CB_SETCURSEL, 1, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(1304, CBN_SELCHANGE), reinterpret_cast<LPARAM>(common));
+    struct Flag {
+        int id;
+        eInheritSituation sit;
+        eObjType type;
+        int index;
+    };
+    const Flag flags[] = {{1257, kInheritStage, kObjBlock, 0},        {11300, kInheritStagePlace, kObjBlock, 9},
+                          {1375, kInheritStage, kObjChara, 36},       {1316, kInheritCommonPlace, kObjChara, 20},
+                          {1362, kInheritStagePlace, kObjItem, 12},   {1350, kInheritCommonPlace, kObjItem, 0}};
+    for (const Flag& f : flags) {
+        int8_t was = g_PrjOption.m_bbDefInherit[DefInheritIndex(f.sit, f.type)][f.index];
+        CheckDlgButton(page, f.id, was ? BST_UNCHECKED : BST_CHECKED);
+    }
+    cPrjOption before = g_PrjOption;
+    ClickSheet(kApplyButton);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowEnabled(GetDlgItem(Sheet()->m_hWnd, kApplyButton)); }));
+    std::string first = ReadWholeFile(g_PrjOptionPath.c_str());
+    cPrjOption saved;
+    ASSERT_TRUE(saved.Load(g_PrjOptionPath.c_str()));
+    EXPECT_EQ(2, saved.m_nDefInheritSrc[DefInheritIndex(kInheritStagePlace, kObjChara)]);
+    EXPECT_EQ(1, saved.m_nDefInheritSrc[DefInheritIndex(kInheritCommonPlace, kObjBlock)]);
+    for (const Flag& f : flags)
+        EXPECT_EQ(!before.m_bbDefInherit[DefInheritIndex(f.sit, f.type)][f.index],
+                  saved.m_bbDefInherit[DefInheritIndex(f.sit, f.type)][f.index])
+            << f.id;
+    // a second Apply writes the same file
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(1257, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, 1257)));
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(Sheet()->m_hWnd, kApplyButton)));
+    DeleteFileA(g_PrjOptionPath.c_str());
+    ClickSheet(kApplyButton);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowEnabled(GetDlgItem(Sheet()->m_hWnd, kApplyButton)); }));
+    EXPECT_TRUE(first == ReadWholeFile(g_PrjOptionPath.c_str()));
+    // the shown "ステージ→配置" value 2 comes back as position 1
+    ClickSheet(IDCANCEL);
+    ASSERT_TRUE(PumpUntil([&] { return SheetGone(); }));
+    Open();
+    page = InheritPage();
+    EXPECT_EQ(1, SendDlgItemMessageA(page, 1267, CB_GETCURSEL, 0, 0));
+}
+
+TEST_F(PrjOptionTest, DefaultRecordButtonsSetTheEditContext) {
+    int opened = -1;
+    static int* s_Opened;
+    s_Opened = &opened;
+    cPrjOptionPageGeneral::s_OpenDefaultSheet = [](int kind, cDlg*, cWndRegistry*) -> cPropSheet* {
+        *s_Opened = kind;
+        return nullptr;
+    };
+    Open();
+    HWND page = Sheet()->m_pGeneral->m_hWnd;
+    ClickWindow(GetDlgItem(page, 1431));
+    ASSERT_TRUE(PumpUntil([&] { return opened == 1; }));
+    EXPECT_EQ(3, g_StageEdit.g_EditTarget);
+    EXPECT_EQ(&g_PrjOption.m_DefChara, g_StageEdit.g_EditOriginal.m_pChara);
+    EXPECT_TRUE(IsWindowEnabled(Sheet()->m_hWnd)) << "without a sheet the windows are enabled again";
+}
+
+TEST_F(PrjOptionTest, StageOptionsUndoCountWithinMemory) {
+    struct Case {
+        int from;
+        const char* to;
+        uint64_t freeMemory;
+        int want;
+        bool told;
+    };
+    const Case cases[] = {
+        {1, "9", 1000, 1, true},                   // too little memory: the old count stays
+        {5, "2", 0, 2, false},                     // lowering needs no memory
+        {1, "3", uint64_t(1) << 40, 3, false},     // enough memory
+    };
+    for (const Case& c : cases) {
+        static uint64_t s_Free;
+        s_Free = c.freeMemory;
+        g_StageOptionFreeMemory = [] { return s_Free; };
+        g_Stage.m_UndoCount = c.from;
+        g_StageEdit.m_bModified = 0;
+        MsgBoxCatcher boxes;
+        cStageOptionDlg dlg(nullptr, &g_WndRegistry);
+        int r = RunModalScripted(&dlg, 0, [&](HWND wnd) {
+            char caption[64] = "";
+            GetWindowTextA(wnd, caption, sizeof caption);
+            EXPECT_STREQ("ステージオプション", caption);
+            if (c.from == 1 && c.want == 1) TourShot(wnd, "stage_option");
+            SetDlgItemTextA(wnd, 1036, c.to);
+            ClickWindow(GetDlgItem(wnd, 1000));
+        });
+        EXPECT_EQ(1, r);
+        EXPECT_EQ(c.want, g_Stage.m_UndoCount) << c.from << " -> " << c.to;
+        EXPECT_EQ(1, g_StageEdit.m_bModified);
+        EXPECT_EQ(c.told ? 1u : 0u, boxes.boxes.size());
+    }
+    g_StageOptionFreeMemory = GetFreePhysMemory;
+}
+
+TEST_F(PrjOptionTest, StageOptionsWheelAndCancel) {
+    g_Stage.m_UndoCount = 1;
+    g_Stage.m_WheelDir = 0;
+    {
+        cStageOptionDlg dlg(nullptr, &g_WndRegistry);
+        RunModalScripted(&dlg, 0, [&](HWND wnd) {
+            SetDlgItemTextA(wnd, 1036, "4");
+            ClickWindow(GetDlgItem(wnd, 1001));
+        });
+    }
+    EXPECT_EQ(1, g_Stage.m_UndoCount) << "cancel stores nothing";
+    cStageOptionDlg dlg(nullptr, &g_WndRegistry);
+    RunModalScripted(&dlg, 0, [&](HWND wnd) {
+        SendDlgItemMessageA(wnd, 1288, CB_SETCURSEL, 1, 0);
+        ClickWindow(GetDlgItem(wnd, 1000));
+    });
+    EXPECT_EQ(1, g_Stage.m_WheelDir);
+    g_Stage.m_WheelDir = 0;
+}
+
+TEST_F(PrjOptionTest, EditOptionsOkAndCancel) {
+    for (int button : {1000, 1001}) {
+        cEditOptionDlg dlg(nullptr, &g_WndRegistry);
+        int r = RunModalScripted(&dlg, 0, [&](HWND wnd) {
+            char caption[64] = "";
+            GetWindowTextA(wnd, caption, sizeof caption);
+            EXPECT_STREQ("エディットオプション", caption);
+            if (button == 1000) TourShot(wnd, "edit_option");
+            ClickWindow(GetDlgItem(wnd, button));
+        });
+        EXPECT_EQ(button == 1000 ? 1 : 0, r);
+    }
+}
+
+}  // namespace
