@@ -17,6 +17,7 @@
 #include "model/flow.h"
 
 class cWnd;
+class cPropSheet;
 
 // What the palette selection of a layer was while another layer is current.
 struct cLayerBrush {
@@ -131,9 +132,9 @@ public:
     // 0 an object placed on the stage, 1 a stage palette entry, 2 a common
     // palette entry, 3 the project defaults.
     int32_t g_EditTarget = 0;
-    cWnd* g_BlockSheet = nullptr;
-    cWnd* g_CharaSheet = nullptr;
-    cWnd* g_ItemSheet = nullptr;
+    cPropSheet* g_BlockSheet = nullptr;
+    cPropSheet* g_CharaSheet = nullptr;
+    cPropSheet* g_ItemSheet = nullptr;
     // The graphic index being picked and its graphic kind.
     int16_t* m_pPickGraphic = nullptr;
     int32_t m_nPickKind = 0;

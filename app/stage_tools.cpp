@@ -9,6 +9,7 @@
 #include "app/stage_editor.h"
 #include "base/msgbox.h"
 #include "model/stage.h"
+#include "objedit/charasheet.h"
 
 namespace {
 
@@ -335,8 +336,10 @@ void cStageEditorDlg::EditObjectAtCursor() {
         case 1: g_StageEdit.g_EditOriginal.m_pChara = &g_Stage.m_Charas[cell]; break;
         case 2: g_StageEdit.g_EditOriginal.m_pItem = &g_Stage.m_Items[cell]; break;
     }
-    // The definition sheet of the layer opens here once the definition
-    // editors are in; until then the other windows stay enabled.
+    // The character sheet opens on the cell's record; the block and item
+    // sheets open here once they are in (until then the other windows stay
+    // enabled).
+    if (layer == 1) OpenCharaSheetForCell(this, g_StageEdit.g_EditOriginal.m_pChara);
 }
 
 void cStageEditorDlg::OnSelectMouse(UINT msg) {

@@ -23,5 +23,6 @@ void cCtrlCheck<T>::CtrlToData() {
 }
 
 template class cCtrlCheck<char>;
+template class cCtrlCheck<signed char>;
 template class cCtrlCheck<unsigned char>;
 template class cCtrlCheck<int>;

@@ -34,5 +34,7 @@ template <class T>
 using cCtrlCheckItem = cCtrlItem<cCtrlCheck<T>, cCtrlCheckParam<T>>;
 
 extern template class cCtrlCheck<char>;
+// the byte flags of the records (int8_t)
+extern template class cCtrlCheck<signed char>;
 extern template class cCtrlCheck<unsigned char>;
 extern template class cCtrlCheck<int>;

@@ -1,0 +1,423 @@
+#include "objedit/charapage_basic.h"
+
+#include <prsht.h>
+
+#include "app/services.h"
+#include "listctrl/listctrl_res.h"
+#include "model/cmd_tables.h"
+#include "model/palette.h"
+#include "model/stage.h"
+#include "objedit/blockpage.h"
+#include "objedit/charapage_basic_res.h"
+#include "res/command_ids.h"
+
+CondDialogFn g_RunCondDialog = nullptr;
+
+namespace {
+
+const cString kSourcePlaced[] = {"継承しない", "コモンパレット", "ステージパレット", ""};
+const cString kSourceStage[] = {"継承しない", "コモンパレット", ""};
+const cString kSourceNone[] = {"継承しない", ""};
+const cString kPlayerNo[] = {"1", ""};
+const cString kJudge[] = {"全ての条件が真なら成立", "1つ以上の条件が真なら成立", ""};
+
+const int kInheritFirst = IDC_CB_INHERIT0;
+const int kGroupCount = 9;
+// The controls of each inheritance group (0 ends a row).
+const int kGroups[kGroupCount][7] = {
+    {IDC_CB_NAME},
+    {IDC_CB_CONTROL},
+    {IDC_CB_FACTION},
+    {IDC_CB_CHARAID},
+    {IDC_CB_CONDS, IDC_CB_COND_INSERT, IDC_CB_COND_EDIT, IDC_CB_COND_DELETE, IDC_CB_JUDGE, IDC_CB_LATCH},
+    {IDC_CB_FACERIGHT},
+    {IDC_CB_CLONES},
+    {IDC_CB_OFFSETX, IDC_CB_STEPX, IDC_CB_FLIPX},
+    {IDC_CB_OFFSETY, IDC_CB_STEPY, IDC_CB_FLIPY},
+};
+// The up-down control beside a value edit.
+const int kSpins[][2] = {{IDC_CB_FACTION, IDC_CB_FACTION_SPIN}, {IDC_CB_CHARAID, IDC_CB_CHARAID_SPIN},
+                         {IDC_CB_CLONES, IDC_CB_CLONES_SPIN},   {IDC_CB_OFFSETX, IDC_CB_OFFSETX_SPIN},
+                         {IDC_CB_STEPX, IDC_CB_STEPX_SPIN},     {IDC_CB_OFFSETY, IDC_CB_OFFSETY_SPIN},
+                         {IDC_CB_STEPY, IDC_CB_STEPY_SPIN}};
+
+int Target() { return g_StageEdit.g_EditTarget; }
+bool PaletteTarget() { return Target() == 1 || Target() == 2; }
+
+}  // namespace
+
+void AppearCondText(cString* out, int, const cEdCond* cond) {
+    const int kind = cond ? cond->m_nKind : -1;
+    out->Format("%s", kind >= 0 && kind < kCondKindCount ? g_CondKind[kind] : "");
+}
+
+cCharaPageBasic::cCharaPageBasic(int templateId, cDlg* parent, int kind, cWndRegistry* registry)
+    : cCharaPage(templateId, parent, kind, registry, 0) {
+    m_Handlers[0].Set(kCtrlButton, IDC_CB_PREV, &cCharaPageBasic::OnPrev);
+    m_Handlers[1].Set(kCtrlButton, IDC_CB_NEXT, &cCharaPageBasic::OnNext);
+    m_Handlers[2].Set(kCtrlCombo, IDC_CB_SOURCE, &cCharaPageBasic::OnSourceChanged);
+    m_Handlers[3].Set(kCtrlCombo, IDC_CB_SOURCE_INDEX, &cCharaPageBasic::OnIndexChanged);
+    m_Handlers[4].Set(kCtrlCombo, IDC_CB_CONTROL, &cCharaPageBasic::OnControlChanged);
+    m_Handlers[5].Set(kCtrlCheck, IDC_CB_FACERIGHT, &cCharaPageBasic::OnFaceChanged);
+    m_Handlers[6].Set(kCtrlEditVal, IDC_CB_CLONES, &cCharaPageBasic::OnNothing);
+    m_Canvas.m_Param.Set(IDC_CB_CANVAS, 200, 20);
+
+    cEdChara* original = g_StageEdit.g_EditOriginal.m_pChara;
+    // every edited character has at least one flow, from the moment it opens
+    if (original && original->m_Flows.empty()) {
+        cEdFlow flow;
+        original->m_Flows.push_back(flow);
+    }
+    if (Target() == 1)
+        m_PalWork = g_Stage.m_PalCharas;
+    else if (Target() == 2)
+        m_PalWork = g_CommonPalette.m_Charas;
+    m_Combos.resize(4);
+    m_IndexCombo.resize(1);
+    m_Bytes.resize(3);
+    m_Shorts.resize(4);
+    m_Strs.resize(1);
+    m_Checks.resize(4);
+    m_Inherits.resize(kGroupCount);
+    m_Lists.resize(1);
+    m_Pictures.resize(1);
+    m_Buttons.resize(5);
+    m_Statics.resize(1);
+    if (original) BindRecord(*original);
+}
+
+cCharaPageBasic::~cCharaPageBasic() { DestroyModeless(); }
+
+void cCharaPageBasic::FillParams() {
+    cEdChara& c = m_Chara;
+    if (static_cast<int>(c.m_bbInherit.size()) < kCharaInheritCount)
+        c.m_bbInherit.resize(kCharaInheritCount, 0);
+    const cString* sources = Target() == 0 ? kSourcePlaced : Target() == 1 ? kSourceStage : kSourceNone;
+    m_Combos[0].m_Param.Set(IDC_CB_SOURCE, &c.m_InheritKind, sources, 0);
+    m_Combos[1].m_Param.Set(IDC_CB_CONTROL, &c.m_Control, g_ControlName, 0);
+    m_Combos[2].m_Param.Set(IDC_CB_PLAYER, &c.m_PlayerNo, kPlayerNo, 0);
+    m_Combos[3].m_Param.Set(IDC_CB_JUDGE, &c.m_AppearJudge, kJudge, 0);
+    m_IndexCombo[0].m_Param.SetList(IDC_CB_SOURCE_INDEX, &c.m_InheritIndex, &m_IndexList, 1);
+    m_Bytes[0].m_Param.Set(IDC_CB_FACTION, &c.m_Faction, 0, 7, IDC_CB_FACTION_SPIN, 1);
+    m_Bytes[1].m_Param.Set(IDC_CB_CHARAID, &c.m_CharaId, 0, 99, IDC_CB_CHARAID_SPIN, 1);
+    m_Bytes[2].m_Param.Set(IDC_CB_CLONES, &c.m_Clones, 0, 32, IDC_CB_CLONES_SPIN, 1);
+    m_Shorts[0].m_Param.Set(IDC_CB_OFFSETX, &c.m_OffsetX, -640, 640, IDC_CB_OFFSETX_SPIN, 1);
+    m_Shorts[1].m_Param.Set(IDC_CB_STEPX, &c.m_OffsetXClone, -640, 640, IDC_CB_STEPX_SPIN, 1);
+    m_Shorts[2].m_Param.Set(IDC_CB_OFFSETY, &c.m_OffsetY, -640, 640, IDC_CB_OFFSETY_SPIN, 1);
+    m_Shorts[3].m_Param.Set(IDC_CB_STEPY, &c.m_OffsetYClone, -640, 640, IDC_CB_STEPY_SPIN, 1);
+    m_Strs[0].m_Param.Set(IDC_CB_NAME, &c.m_Name, 20, 0);
+    m_Checks[0].m_Param.Set(IDC_CB_LATCH, &c.m_AppearLatch);
+    m_Checks[1].m_Param.Set(IDC_CB_FACERIGHT, &c.m_FaceRight);
+    m_Checks[2].m_Param.Set(IDC_CB_FLIPX, &c.m_OffsetXFlip);
+    m_Checks[3].m_Param.Set(IDC_CB_FLIPY, &c.m_OffsetYFlip);
+    for (int i = 0; i < kGroupCount; ++i) m_Inherits[i].m_Param.Set(kInheritFirst + i, &c.m_bbInherit[i]);
+    m_Lists[0].m_Param.Set(IDC_CB_CONDS, nullptr, &c.m_AppearConds, nullptr, 1, AppearCondText, 0, 0, 99, 0, 1, 1);
+    m_Pictures[0].m_Param.Set(IDC_CB_PREVIEW, 32, 32);
+    const int buttons[5] = {IDC_CB_COND_INSERT, IDC_CB_COND_EDIT, IDC_CB_COND_DELETE, IDC_CB_PREV, IDC_CB_NEXT};
+    for (int i = 0; i < 5; ++i) m_Buttons[i].m_Param.Set(buttons[i]);
+    m_Statics[0].m_Param.Set(IDC_CB_NO);
+}
+
+void cCharaPageBasic::AttachAll(bool enter) {
+    if (enter) {
+        AddCtrls(m_Combos);
+        AddCtrls(m_IndexCombo);
+        AddCtrls(m_Bytes);
+        AddCtrls(m_Shorts);
+        AddCtrls(m_Strs);
+        AddCtrls(m_Checks);
+        AddCtrls(m_Inherits);
+        AddCtrls(m_Lists);
+        AddCtrls(m_Pictures);
+        AddCtrls(m_Buttons);
+        AddCtrls(m_Statics);
+    } else {
+        AttachCtrls(m_Combos);
+        AttachCtrls(m_IndexCombo);
+        AttachCtrls(m_Bytes);
+        AttachCtrls(m_Shorts);
+        AttachCtrls(m_Strs);
+        AttachCtrls(m_Checks);
+        AttachCtrls(m_Inherits);
+        AttachCtrls(m_Lists);
+    }
+}
+
+void cCharaPageBasic::BindRecord(const cEdChara& record) {
+    if (&record != &m_Chara) m_Chara = record;
+    FillParams();
+    if (m_hWnd) AttachAll(false);
+}
+
+void cCharaPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
+    cDlg::OnInitDialog(wp, lp);
+    AttachAll(true);
+    CondList().SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 0, 1);
+    CondList().SetAccelIds(40009, 40001, 40007, 0, 0, 0, 40032);
+    CondList().SetPopupIds(40038, 40039, 40040, 0, 0, 0, 40043);
+    CondList().m_Clip = g_StageEdit.m_Conds;
+    if (Target() == 2 || Target() == 3) {
+        EnableId(IDC_CB_SOURCE, false);
+        EnableId(IDC_CB_SOURCE_INDEX, false);
+    }
+    if (PaletteTarget()) {
+        ShowNo();
+    } else {
+        const int hidden[3] = {IDC_CB_NO, IDC_CB_PREV, IDC_CB_NEXT};
+        for (int id : hidden) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
+    }
+    EnableId(IDC_CB_PLAYER, false);
+    DataToCtrls();
+    UpdateGroups();
+    RunHandlers(true);
+    m_bInit = 1;
+    m_bReady = 1;
+}
+
+void cCharaPageBasic::ShowNo() {
+    SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]);
+}
+
+void cCharaPageBasic::EnableId(int id, bool flag) {
+    EnableWindow(GetDlgItem(m_hWnd, id), flag);
+    for (const auto& pair : kSpins)
+        if (pair[0] == id) EnableWindow(GetDlgItem(m_hWnd, pair[1]), flag);
+}
+
+void cCharaPageBasic::UpdateGroup(int flag) {
+    if (flag < 0 || flag >= kGroupCount) return;
+    const bool on = IsDlgButtonChecked(m_hWnd, kInheritFirst + flag) == BST_CHECKED;
+    for (int id : kGroups[flag])
+        if (id) EnableId(id, !on);
+}
+
+void cCharaPageBasic::UpdateGroups() {
+    for (int i = 0; i < kGroupCount; ++i) UpdateGroup(i);
+    // "操作" is never inherited by a placed object or the project default
+    if (Target() == 0 || Target() == 3) EnableId(kInheritFirst + 1, false);
+    ControlRule();
+}
+
+void cCharaPageBasic::ControlRule() {
+    const bool computer = m_Combos[1].m_Ctrl.GetCurData() == 1;
+    const bool conds = computer && IsDlgButtonChecked(m_hWnd, kInheritFirst + 4) != BST_CHECKED;
+    for (int id : kGroups[4])
+        if (id) EnableId(id, conds);
+    EnableId(IDC_CB_CLONES, computer && IsDlgButtonChecked(m_hWnd, kInheritFirst + 6) != BST_CHECKED);
+}
+
+void cCharaPageBasic::ApplyInheritNow() {
+    CtrlsToData();
+    m_Chara.ApplyInherit();
+    DataToCtrls();
+    UpdateGroups();
+    Draw();
+}
+
+void cCharaPageBasic::OnSourceChanged() {
+    m_Combos[0].m_Ctrl.CtrlToData();
+    const int source = m_Chara.m_InheritKind;
+    if (source == 0) {
+        EnableId(IDC_CB_SOURCE_INDEX, false);
+        for (int i = 0; i < kGroupCount; ++i) {
+            CheckDlgButton(m_hWnd, kInheritFirst + i, BST_UNCHECKED);
+            EnableId(kInheritFirst + i, false);
+        }
+        // leaving every group to the record clears the other pages' flags too
+        for (int i = 0; i < static_cast<int>(m_Chara.m_bbInherit.size()); ++i) m_Chara.m_bbInherit[i] = 0;
+        for (int i = 0; i < kGroupCount; ++i) UpdateGroup(i);
+        RunHandlers(false);
+    } else {
+        if (Target() != 2 && Target() != 3) EnableId(IDC_CB_SOURCE_INDEX, true);
+        for (int i = 0; i < kGroupCount; ++i) EnableId(kInheritFirst + i, true);
+        MakePaletteNameList(&m_IndexList, source == 1 ? g_CommonPalette.m_Charas : g_Stage.m_PalCharas);
+        m_IndexCombo[0].m_Ctrl.SetItemList(&m_IndexList);
+        m_IndexCombo[0].m_Ctrl.SetCurData(m_Chara.m_InheritIndex);
+    }
+    if (Target() == 0 || Target() == 3) EnableId(kInheritFirst + 1, false);
+    ApplyInheritNow();
+}
+
+void cCharaPageBasic::OnIndexChanged() { ApplyInheritNow(); }
+
+void cCharaPageBasic::OnControlChanged() {
+    if (IsWindowEnabled(GetDlgItem(m_hWnd, IDC_CB_CONTROL))) ControlRule();
+}
+
+void cCharaPageBasic::OnFaceChanged() { Draw(); }
+
+void cCharaPageBasic::OnInheritClicked(int flag) {
+    const bool on = IsDlgButtonChecked(m_hWnd, kInheritFirst + flag) == BST_CHECKED;
+    m_Chara.m_bbInherit[flag] = on ? 1 : 0;
+    if (on) ApplyInheritNow();
+    UpdateGroup(flag);
+    if ((Target() == 0 || Target() == 3)) EnableId(kInheritFirst + 1, false);
+    RunHandlers(false);
+}
+
+void cCharaPageBasic::RunHandlers(bool withSource) {
+    if (withSource) OnSourceChanged();
+    OnControlChanged();
+    OnFaceChanged();
+}
+
+void cCharaPageBasic::InsertCond() {
+    cCtrlList<cEdCond>& list = CondList();
+    if (!list.Insert()) return;
+    const int at = list.m_nHidden + list.m_nCurSel;
+    cEditReq req;
+    req.m_pRecord = &m_Chara.m_AppearConds[at];
+    req.m_bNew = 1;
+    req.m_bDistance = 0;
+    const int result = g_RunCondDialog ? g_RunCondDialog(this, &req) : 0;
+    if (!result)
+        list.Delete(list.m_nCurSel, true);
+    else
+        list.Fill();
+    list.Redraw();
+}
+
+void cCharaPageBasic::EditCond() {
+    cCtrlList<cEdCond>& list = CondList();
+    const int row = list.GetCurSel();
+    if (!list.IsRecordRow(row)) return;
+    cEditReq req;
+    req.m_pRecord = &m_Chara.m_AppearConds[list.m_nHidden + row];
+    if (g_RunCondDialog && g_RunCondDialog(this, &req)) {
+        list.Fill();
+        list.Redraw();
+    }
+}
+
+void cCharaPageBasic::OnCommand(WPARAM wp, LPARAM lp) {
+    cDlg::OnCommand(wp, lp);
+    const int id = LOWORD(wp);
+    const int code = HIWORD(wp);
+    if (!m_bInit) return;
+    if (!RunCtrlHandler(this, m_Handlers, wp)) {
+        if (id >= kInheritFirst && id < kInheritFirst + kGroupCount && code == BN_CLICKED) {
+            OnInheritClicked(id - kInheritFirst);
+        } else if (id == IDC_CB_COND_INSERT || id == 40042 || id == 40033) {
+            InsertCond();
+        } else if (id == IDC_CB_COND_EDIT || (id == IDC_CB_CONDS && code == LBN_DBLCLK)) {
+            EditCond();
+        } else if (id == IDC_CB_COND_DELETE) {
+            CondList().Delete(-1, false);
+        } else if (id == IDC_CB_CONDS && code == LBN_SELCHANGE) {
+            CondList().OnSelChange();
+        } else if (CondList().OnAccelCommand(wp) || CondList().OnPopupCommand(wp)) {
+            CondList().Redraw();
+        }
+    }
+    RedrawList();
+    Changed();
+}
+
+void cCharaPageBasic::Changed() {
+    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+void cCharaPageBasic::Step(int step) {
+    if (!m_bInit || !PaletteTarget()) return;
+    int index = g_StageEdit.g_EditSource[1];
+    const int last = static_cast<int>(m_PalWork.size()) - 1;
+    if (last < 1 || index < 1 || index > last) return;
+    CtrlsToData();
+    m_PalWork[index] = m_Chara;
+    StepWrap(&index, step, 1, last);
+    g_StageEdit.g_EditSource[1] = index;
+    g_StageEdit.g_EditOriginal.m_pChara = &m_PalWork[index];
+    BindRecord(m_PalWork[index]);
+    DataToCtrls();
+    ShowNo();
+    CondList().SetCurSel(0, 1);
+    RunHandlers(true);
+    Draw();
+}
+
+void cCharaPageBasic::WriteBack() {
+    cEdChara* original = g_StageEdit.g_EditOriginal.m_pChara;
+    const int index = g_StageEdit.g_EditSource[1];
+    switch (Target()) {
+        case 0:
+            if (!original) return;
+            if (g_StageEditor) g_StageEditor->PushUndo(kLayerMaskChara);
+            *original = m_Chara;
+            g_StageEdit.m_bModified = 1;
+            break;
+        case 1:
+        case 2:
+            // an index that names no entry writes nothing
+            if (index < 0 || index >= static_cast<int>(m_PalWork.size())) return;
+            m_PalWork[index] = m_Chara;
+            g_StageEdit.g_EditOriginal.m_pChara = &m_PalWork[index];
+            if (Target() == 1) {
+                g_Stage.m_PalCharas = m_PalWork;
+                g_Stage.RefreshStageInheritChara();
+                g_StageEdit.m_bModified = 1;
+            } else {
+                g_CommonPalette.m_Charas = m_PalWork;
+                g_Stage.RefreshInheritChara();
+                g_StageEdit.m_bCommonModified = 1;
+            }
+            break;
+        case 3:
+            if (original) *original = m_Chara;
+            break;
+    }
+}
+
+void cCharaPageBasic::Draw() {
+    if (!m_bInit) return;
+    cCtrlPicture& pic = m_Pictures[0].m_Ctrl;
+    if (!pic.m_Offscreen.m_hDC) return;
+    cEdChara shown = m_Chara;
+    shown.m_FaceRight = IsDlgButtonChecked(m_hWnd, IDC_CB_FACERIGHT) == BST_CHECKED ? 1 : 0;
+    pic.m_Offscreen.Clear(RGB(0, 0, 0));
+    DrawCharaIcon(&pic.m_Offscreen, 0, 0, shown, 0);
+    pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
+}
+
+LRESULT cCharaPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NOTIFY && m_bInit) {
+        const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lp);
+        cCharaDataSheet* sheet = dynamic_cast<cCharaDataSheet*>(m_lpSheet);
+        switch (hdr->code) {
+            case PSN_KILLACTIVE:
+                CtrlsToData();
+                if (cCharaDataSheet* open = OpenedCharaSheet()) open->CopyToOtherPages(m_Chara, m_nPageNo);
+                SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, FALSE);
+                return 1;
+            case PSN_SETACTIVE:
+                BindRecord(m_Chara);
+                DataToCtrls();
+                RunHandlers(true);
+                CondList().Redraw();
+                if (PaletteTarget()) ShowNo();
+                SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+                return 1;
+            case PSN_APPLY:
+                if (sheet) {
+                    g_LastSheetPage[1] = sheet->GetCurPage();
+                    if (sheet->Page(sheet->GetCurPage()) == this) CtrlsToData();
+                }
+                WriteBack();
+                SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+                return 1;
+            case PSN_RESET:
+                if (sheet) g_LastSheetPage[1] = sheet->GetCurPage();
+                return 1;
+        }
+    }
+    if (msg == WM_DESTROY && m_bInit) {
+        g_StageEdit.m_Conds = CondList().m_Clip;
+        m_bInit = 0;
+        if (g_StageEditor)
+            g_StageEditor->OnCharaSheetClosed();
+        else
+            g_WndRegistry.EnableAll(true);
+    }
+    const LRESULT r = DefMsgProc(hwnd, msg, wp, lp);
+    if (m_bInit && IsActive() && CondList().SelectAtPoint(m_ptPopup)) TrackPopup(CondList().m_hPopupMenu);
+    return r;
+}
