@@ -19,3 +19,4 @@ cEdWorldMap g_WorldMap;
 cEdCommonPalette g_CommonPalette;
 cEdSystem g_System;
 cEdDatabase g_Database;
+cVector<cEdValInfo> g_GValInfo;

@@ -79,6 +79,10 @@ public:
     cString m_Name;
 };
 
+// The names of the common variables ("data\GValInfo.dat"); the program
+// defines it with its other global objects.
+extern cVector<cEdValInfo> g_GValInfo;
+
 const int kStageVarCount = 255;
 const int kRankingCount = 5;
 const int kVanishCount = 5;
