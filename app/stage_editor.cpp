@@ -1,5 +1,6 @@
 #include "app/stage_editor.h"
 
+#include "app/db_open.h"
 #include "app/mainframe.h"
 #include "app/paths_table.h"
 #include "app/shell.h"
@@ -8,6 +9,7 @@
 #include "base/appwnd.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
+#include "res/command_ids.h"
 #include "res/resource.h"
 #include "ui/propsheet.h"
 
@@ -50,6 +52,11 @@ void cStageEditorDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
     UpdateTitle();
     ShowSummary();
     m_bReady = 1;
+}
+
+void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
+    cDlg::OnCommand(wp, lp);
+    if (LOWORD(wp) == ID_DATABASE) OpenDatabaseSheet(this);
 }
 
 void cStageEditorDlg::UpdateTitle() {

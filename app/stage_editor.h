@@ -17,6 +17,8 @@ public:
 
     LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
     void OnInitDialog(WPARAM wp, LPARAM lp) override;
+    // The menu commands (so far the database sheet, 40063).
+    void OnCommand(WPARAM wp, LPARAM lp) override;
 
     void UpdateTitle();
     // The tool windows: the six palette windows (common blocks, characters,

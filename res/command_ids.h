@@ -94,3 +94,6 @@
 #define ID_POP4_CLEAR 40118
 #define ID_POP4_INSERT 40119
 #define ID_POP4_DELETE 40120
+
+// Menu commands of the stage editor window.
+#define ID_DATABASE 40063  // "データベース(&D)"
