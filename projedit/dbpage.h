@@ -149,7 +149,13 @@ public:
                 AfterSelChange();
             }
         } else if (id == IDC_DB_NEW) {
-            if (list.Append()) ShowFields();
+            if (list.Append()) {
+                // the new record's row becomes the one selected row
+                list.m_bbSel.resize(static_cast<size_t>(list.RowCount()), 0);
+                list.m_bbKeptSel.resize(static_cast<size_t>(list.RowCount()), 0);
+                list.ResetSel(list.ShownCount() - 1, 1);
+                ShowFields();
+            }
         } else if (id == IDC_DB_CLEAR) {
             if (list.ClearData()) ShowFields();
         } else if (id == IDC_DB_COUNT) {
@@ -182,7 +188,7 @@ public:
     // first visible one when no record row is current).
     void Reload() {
         int data = m_List.m_Ctrl.m_hWnd ? m_List.m_Ctrl.GetSelData() : -1;
-        data = data == -1 ? m_nHidden : data + m_nHidden;
+        if (data == -1) data = m_nHidden;
         if (data >= 0 && data < static_cast<int>(m_Work.size())) m_Edit = m_Work[data];
     }
 

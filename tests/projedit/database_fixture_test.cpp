@@ -101,11 +101,14 @@ void ClickRow(HWND box, int row) {
 
 void ChooseItem(HWND combo, int index) {
     ClickWindow(combo);  // drops the list down
-    PumpMessages(10);
-    PressKey(VK_HOME);
-    for (int i = 0; i < index; ++i) PressKey(VK_DOWN);
-    PressKey(VK_RETURN);
-    PumpUntil([&] { return SendMessageA(combo, CB_GETCURSEL, 0, 0) == index; }, 1000);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(combo, &info);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(info.hwndList) != FALSE; }, 1000));
+    RECT rc;
+    SendMessageA(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc));
+    ClickClientPoint(info.hwndList, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    EXPECT_TRUE(PumpUntil([&] { return SendMessageA(combo, CB_GETCURSEL, 0, 0) == index; }, 1000));
     PumpMessages(10);
 }
 
@@ -139,6 +142,7 @@ void DatabaseTest::Open() {
 
 void DatabaseTest::ShowPage(int page) {
     m_lpSheet->SetCurPage(page);
+    ASSERT_TRUE(PumpUntil([&] { return m_lpSheet->GetCurPage() == page; }));
     ASSERT_TRUE(PumpUntil([&] { return Page(page) != nullptr && m_lpSheet->DbPage(page)->m_bReady; }));
     PumpMessages(20);
 }
@@ -152,7 +156,12 @@ void DatabaseTest::Apply() {
 
 void DatabaseTest::Cancel() {
     ClickWindow(GetDlgItem(m_lpSheet->m_hWnd, IDCANCEL));
-    ASSERT_TRUE(PumpUntil([&] { return m_lpSheetVar == nullptr; }));
+    // the registry ends a closed sheet when the next message comes
+    bool closed = PumpUntil([&] {
+        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+        return m_lpSheetVar == nullptr;
+    });
+    ASSERT_TRUE(closed);
     m_lpSheet = nullptr;
 }
 
