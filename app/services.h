@@ -11,6 +11,7 @@
 #include "app/stage_editor.h"
 #include "base/containers.h"
 #include "base/dib.h"
+#include "base/sequencer.h"
 #include "model/definitions.h"
 #include "model/stage.h"
 #include "ui/registry.h"
@@ -77,3 +78,19 @@ extern cDib g_Bitmaps[kBitmapCount];
 #include "model/stage.h"
 extern cVector<cEdValInfo> g_GValInfo;
 bool SaveCommonVarNames();
+
+// --- The database sheet ------------------------------------------------------
+// The sheet itself is held in g_StageEditor->m_pDatabaseSheet (the registry
+// clears it when the sheet closes); the idle step paces the two animation
+// pages on the frame clock and draws the sheet's current page every step.
+
+// The one sequencer of the animation previews.
+extern cAnimeSequencer g_AnimePreview;
+// Run when the database sheet closes: the common palette and the stage are
+// made consistent with the tables again, the palette windows of the current
+// layer are shown, every registered window is enabled and the palettes are
+// redrawn.
+void OnDatabaseClosed();
+// Rebuilds g_CharaBitmaps from the Bmp_CharaExc table; a bitmap that does
+// not load is reported with its path and ends the rebuild with false.
+bool BuildCharaBitmaps();

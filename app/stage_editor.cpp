@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "app/db_open.h"
 #include "app/mainframe.h"
 #include "app/paths_table.h"
 #include "app/project_editors.h"
@@ -423,6 +424,10 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
     if (RunProjectEditorCommand(this, LOWORD(wp))) return;
     if (LOWORD(wp) == ID_WORLDMAP) {
         OpenWorldMap();
+        return;
+    }
+    if (LOWORD(wp) == ID_DATABASE) {
+        OpenDatabaseSheet(this);
         return;
     }
     const bool open = g_StageEdit.m_bOpen != 0;

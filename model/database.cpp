@@ -324,11 +324,17 @@ int cEdDatabase::Load() {
     return 1;
 }
 
-void cEdDatabase::Save() {
+bool cEdDatabase::Save(cVector<int>* failed) {
     PadTables();
     FixFirstEntries();
     CreateFoldersOf(g_DatabasePath[0].c_str());
-    ForEachTable([](auto& table, int index) { SaveVector(table, g_DatabasePath[index].c_str()); });
+    bool all = true;
+    ForEachTable([&](auto& table, int index) {
+        if (SaveVector(table, g_DatabasePath[index].c_str())) return;
+        all = false;
+        if (failed) failed->push_back(index);
+    });
+    return all;
 }
 
 void cEdDatabase::FixFirstEntries() {

@@ -207,8 +207,10 @@ public:
     // defaults; a table missing under "data\" is written there at once.
     // Returns 1.
     int Load();
-    // Writes every table to "data\"; a file that does not open is skipped.
-    void Save();
+    // Writes every table to "data\". A table whose file cannot be written
+    // keeps its old file whole and is skipped; false when any was, with the
+    // tables' numbers appended to failed when given.
+    bool Save(cVector<int>* failed = nullptr);
     // Entry 0 of the two effect tables is no effect.
     void FixFirstEntries();
     // Running time of a sword type: the sum of its position times, at most

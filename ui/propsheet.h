@@ -20,7 +20,9 @@ public:
     void Destroy(int unused);
     void SetCurPage(int index);
     int GetCurPage();
-    void DrawCurPage();
+    // The current page's Draw; a sheet with pages of its own kinds of drawing
+    // overrides it.
+    virtual void DrawCurPage();
     void AddStyle(DWORD bits);
     void RemoveStyle(DWORD bits);
     cDlg* Page(int index);
