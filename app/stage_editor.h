@@ -35,7 +35,6 @@ public:
     void Draw() override;
     void OnInitDialog(WPARAM wp, LPARAM lp) override;
     // The menu commands (so far the database sheet, 40063).
-    void OnCommand(WPARAM wp, LPARAM lp) override;
 
     // Undo history of the stage layers (bits: 1 blocks, 2 characters, 4 items).
     void PushUndo(int bits);
