@@ -229,8 +229,8 @@ void cCtrlListBase::ResetSel(int row, int load) {
 
 void cCtrlListBase::SelectNext(int load) {
     int next = m_nCurSel + 1;
-    if (next < 0 || next >= RowCount()) return;  // no row follows
     if (m_bMulti) {
+        if (next < 0 || next >= RowCount()) return;  // no row follows: no flag to set
         if (static_cast<int>(m_bbSel.size()) <= next) m_bbSel.resize(static_cast<size_t>(next + 1), 0);
         for (int r = 0; r < static_cast<int>(m_bbSel.size()); ++r) m_bbSel[r] = 0;
         m_bbSel[next] = 1;

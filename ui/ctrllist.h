@@ -219,7 +219,9 @@ public:
     void Attach(cDlg* owner, const cCtrlListParam<T>& param) {
         m_lpSrc = param.m_lpSource;
         m_lpWork = param.m_lpWork;
-        if (m_lpSrc && m_lpWork) *m_lpWork = *m_lpSrc;
+        // without a working vector the list shows and edits the source itself
+        if (!m_lpWork) m_lpWork = m_lpSrc;
+        if (m_lpSrc && m_lpWork && m_lpWork != m_lpSrc) *m_lpWork = *m_lpSrc;
         m_lpEdit = param.m_lpEditBuf;
         m_lpGetText = param.m_lpfnText;
         AttachCommon(owner, param.m_nId, param.m_bMulti, param.m_bNumbered, param.m_nMinCount, param.m_nMaxCount,
@@ -233,7 +235,7 @@ public:
 
     void DataToCtrl() override {
         if (m_lpSrc && m_lpWork) {
-            *m_lpWork = *m_lpSrc;
+            if (m_lpWork != m_lpSrc) *m_lpWork = *m_lpSrc;
             if (m_lpEdit) {
                 int data = GetSelData();
                 if (data == -1 || data >= RecordCount()) {
@@ -250,7 +252,7 @@ public:
     }
 
     void CtrlToData() override {
-        if (m_lpSrc && m_lpWork) *m_lpSrc = *m_lpWork;
+        if (m_lpSrc && m_lpWork && m_lpSrc != m_lpWork) *m_lpSrc = *m_lpWork;
     }
 
     // Rebuilds every row and re-applies the selection and top row.

@@ -122,6 +122,28 @@ TEST_F(DisplayTest, SourceWorkingVectorAndEditBuffer) {
     EXPECT_EQ((std::vector<std::string>{"10", "2", "3", "4", kSeparator}), rows);
 }
 
+// A list given a source but no working vector shows the source and edits it
+// in place; storing and loading leave it as it is.
+TEST_F(DisplayTest, WithoutAWorkingVectorTheSourceIsShown) {
+    cOwnerDlg dlg;
+    dlg.m_Src = Recs({1, 2});
+    dlg.m_Single.m_Param.Set(IDC_LIST_SINGLE, &dlg.m_Src, nullptr, &dlg.m_Edit, 0, RecText, 0, 1, 999, 0, 1, 0);
+    std::vector<std::string> before, after;
+    int appended = 0;
+    RunOwner(&dlg, [&](cOwnerDlg* d) {
+        before = Rows(d->SingleBox());
+        appended = d->S().Append();
+        d->S().CtrlToData();
+        d->S().DataToCtrl();
+        after = Rows(d->SingleBox());
+    });
+    EXPECT_EQ((std::vector<std::string>{"1", "2", kSeparator}), before);
+    EXPECT_EQ(1, appended);
+    EXPECT_EQ((std::vector<int>{1, 2, 0}), Values(dlg.m_Src));
+    EXPECT_EQ((std::vector<std::string>{"1", "2", "0", kSeparator}), after);
+    EXPECT_EQ(0u, dlg.m_Work.size()) << "the owner's other vector is not used";
+}
+
 TEST_F(DisplayTest, CtrlToDataWithoutASourceChangesNothing) {
     cOwnerDlg dlg;
     dlg.m_Work = Recs({1, 2});

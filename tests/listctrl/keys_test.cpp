@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "base/log.h"
+
 namespace listtest {
 namespace {
 
@@ -165,6 +167,45 @@ TEST_F(KeysTest, SetKeysChoosesTheIdSets) {
         EXPECT_NE(nullptr, target);
         EXPECT_NE(nullptr, menu);
         EXPECT_TRUE(boxes.boxes.empty()) << "the error log is off";
+    }
+}
+
+TEST_F(KeysTest, AnUnknownSetIsReportedWhileTheErrorLogIsOn) {
+    const char* const kAccelMsg = "アクセラレータのIDが用意されていません！";
+    const char* const kPopupMsg = "ポップアップメニューのIDが用意されていません！";
+    // call: 0 SetKeys, 1 SetAccel, 2 SetPopup; the boxes shown, in order
+    const struct {
+        int call, style, set;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {0, 2, 1, {kAccelMsg, kPopupMsg}},
+        {0, 1, 0, {kAccelMsg, kPopupMsg}},
+        {1, 0, 5, {kAccelMsg}},
+        {2, -1, 1, {kPopupMsg}},
+        {0, 1, 4, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.call << " " << c.style << "/" << c.set);
+        SetErrorLog(1, "RI_Zedevu.txt");
+        MsgBoxCatcher boxes;
+        cOwnerDlg dlg;
+        dlg.UseSingle(0, 999, 1);
+        size_t accels = 0;
+        HMENU menu = nullptr;
+        RunOwner(&dlg, [&](cOwnerDlg* d) {
+            if (c.call == 0) d->S().SetKeys(108, 115, c.style, c.set);
+            if (c.call == 1) d->S().SetAccel(108, c.style, c.set);
+            if (c.call == 2) d->S().SetPopup(115, c.style, c.set);
+            accels = d->m_Accels.size();
+            menu = d->S().m_hPopupMenu;
+        });
+        SetErrorLog(0, "RI_Zedevu.txt");
+        std::vector<std::string> texts;
+        for (const auto& b : boxes.boxes) texts.push_back(b.text);
+        EXPECT_EQ(c.texts, texts);
+        // the table is registered and the menu loaded all the same
+        EXPECT_EQ(c.call == 2 ? 0u : 1u, accels);
+        EXPECT_EQ(c.call == 1, menu == nullptr);
     }
 }
 

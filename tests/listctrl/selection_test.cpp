@@ -246,5 +246,35 @@ TEST_F(SelectionTest, SelectNextSelectsTheFollowingRowAlone) {
     });
 }
 
+TEST_F(SelectionTest, SelectNextInASingleSelectionList) {
+    // from: the current row before; then the current row and the edit
+    // buffer's value after SelectNext and the owner's Redraw. A list with
+    // minimum 0 and no separator allows an empty selection, so a step past
+    // the last row leaves no current row.
+    const struct {
+        const char* name;
+        int from;
+        int cur;
+        int edit;
+    } cases[] = {
+        {"to the following record", 0, 1, 2},
+        {"past the last row: none", 1, -1, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cOwnerDlg dlg;
+        dlg.m_Work = Recs({1, 2});
+        dlg.UseSingle(0, 999);
+        RunOwner(&dlg, [&](cOwnerDlg* d) {
+            d->S().SetCurSel(c.from, 1);
+            d->S().SelectNext(1);
+            d->S().Redraw();
+            EXPECT_EQ(c.cur, d->S().m_nCurSel);
+            EXPECT_EQ(c.cur, d->S().GetCurSel());
+            EXPECT_EQ(c.edit, d->m_Edit.m_nValue);
+        });
+    }
+}
+
 }  // namespace
 }  // namespace listtest
