@@ -79,8 +79,10 @@ TEST_F(DatabaseTest, ApplyAfterOnlyTheFirstPageWritesAllTenTables) {
 // keeps the sheet open too).
 TEST_F(DatabaseTest, AFileThatCannotBeWrittenIsReportedAndKeepsApplyEnabled) {
     const std::string oldBgm = ReadWholeFile(g_DatabasePath[kTableBgm].c_str());
-    const std::string tmp = std::string(g_DatabasePath[kTableBgm].c_str()) + ".tmp";
-    ASSERT_TRUE(CreateDirectoryA(tmp.c_str(), nullptr)) << "a folder where the temporary file would go";
+    // the file held open without delete sharing: it cannot be replaced
+    HANDLE held = CreateFileA(g_DatabasePath[kTableBgm].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
     Open();
     ShowPage(kDbPageBgm);
     TypeInto(Item(kDbPageBgm, IDC_DB_NAME), "title");
@@ -105,7 +107,7 @@ TEST_F(DatabaseTest, AFileThatCannotBeWrittenIsReportedAndKeepsApplyEnabled) {
     }
     EXPECT_NE(nullptr, m_lpSheetVar) << "OK with a table unwritten leaves the sheet open";
     // once the file can be written, Apply succeeds
-    RemoveDirectoryA(tmp.c_str());
+    CloseHandle(held);
     Apply();
     EXPECT_STREQ("title", ReadTable<cEdBgm>(kTableBgm)[1].m_Name.c_str());
     EXPECT_FALSE(ApplyEnabled());
