@@ -79,8 +79,10 @@ TEST_F(DatabaseTest, ApplyAfterOnlyTheFirstPageWritesAllTenTables) {
 // keeps the sheet open too).
 TEST_F(DatabaseTest, AFileThatCannotBeWrittenIsReportedAndKeepsApplyEnabled) {
     const std::string oldBgm = ReadWholeFile(g_DatabasePath[kTableBgm].c_str());
-    const std::string tmp = std::string(g_DatabasePath[kTableBgm].c_str()) + ".tmp";
-    ASSERT_TRUE(CreateDirectoryA(tmp.c_str(), nullptr)) << "a folder where the temporary file would go";
+    // a file held open without sharing is not replaced by the save's final move
+    HANDLE held = CreateFileA(g_DatabasePath[kTableBgm].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
     Open();
     ShowPage(kDbPageBgm);
     TypeInto(Item(kDbPageBgm, IDC_DB_NAME), "title");
@@ -94,7 +96,6 @@ TEST_F(DatabaseTest, AFileThatCannotBeWrittenIsReportedAndKeepsApplyEnabled) {
         EXPECT_NE(std::string::npos, boxes.boxes[0].text.find("Bgm.dat")) << boxes.boxes[0].text;
     }
     EXPECT_TRUE(ApplyEnabled());
-    EXPECT_EQ(oldBgm, ReadWholeFile(g_DatabasePath[kTableBgm].c_str()));
     EXPECT_STREQ("logo", ReadTable<cEdPicture>(kTablePicture)[1].m_Name.c_str());
     {
         MsgBoxCatcher boxes;
@@ -105,7 +106,8 @@ TEST_F(DatabaseTest, AFileThatCannotBeWrittenIsReportedAndKeepsApplyEnabled) {
     }
     EXPECT_NE(nullptr, m_lpSheetVar) << "OK with a table unwritten leaves the sheet open";
     // once the file can be written, Apply succeeds
-    RemoveDirectoryA(tmp.c_str());
+    CloseHandle(held);
+    EXPECT_EQ(oldBgm, ReadWholeFile(g_DatabasePath[kTableBgm].c_str()));
     Apply();
     EXPECT_STREQ("title", ReadTable<cEdBgm>(kTableBgm)[1].m_Name.c_str());
     EXPECT_FALSE(ApplyEnabled());
