@@ -1,7 +1,6 @@
 #include "projedit/prjoption_general.h"
 
 #include "app/services.h"
-#include "app/stage_edit.h"
 #include "base/paths_win32.h"
 #include "model/prjoption.h"
 #include "projedit/prjoption_res.h"

@@ -1,6 +1,6 @@
 #include "projedit/prjoption_stageopt.h"
 
-#include "app/stage_edit.h"
+#include "app/services.h"
 #include "base/msgbox.h"
 #include "base/sysreport.h"
 #include "model/stage.h"
