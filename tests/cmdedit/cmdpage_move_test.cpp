@@ -170,6 +170,7 @@ TEST_F(MovePage, NewStraightMove) {
     std::string maxSpeed, rate;
     cDialogScript script;
     script.Then("直線移動", [&](HWND page) {
+        TourShot(page, "cmd_line_move");
         maxSpeed = Text(page, 1139);
         rate = Text(page, 1141);
         Select(page, 1128, 12);
@@ -239,6 +240,7 @@ TEST_F(MovePage, NewPagesStartWithTheirDefaults) {
         int turn = -1;
         cDialogScript script;
         script.Then("向き変更", [&](HWND page) {
+            TourShot(page, "cmd_turn");
             turn = Row(page, 1127);
             ClickWindow(Item(page, 1000));
         });
@@ -255,6 +257,7 @@ TEST_F(MovePage, NewPagesStartWithTheirDefaults) {
         cmd.m_nTime = 0;
         cDialogScript script;
         script.Then(g_CmdKind[kind].m_Name.c_str(), [&](HWND page) {
+            TourShot(page, kind == 1 ? "cmd_wait" : "cmd_move_disable");
             Type(page, 1113, "30");
             ClickWindow(Item(page, 1117));
             ClickWindow(Item(page, 1000));
@@ -278,6 +281,7 @@ TEST_F(MovePage, CancelLeavesTheMoveAndChecksEnableTheirControls) {
         bool maxOff = false, maxOn = false, animeOff = false, animeOn = false;
         cDialogScript script;
         script.Then(g_CmdKind[kind].m_Name.c_str(), [&](HWND page) {
+            TourShot(page, ("cmd_move_" + std::to_string(kind)).c_str());
             maxOff = !Enabled(page, 1139);
             animeOff = !Enabled(page, 1263);
             ClickWindow(Item(page, 1143));
