@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "app/services.h"
 #include "cmdedit/cmd_pages.h"
 #include "cmdedit/cmdselect_dlg.h"
 #include "cmdedit/cmdselect_dlg_res.h"
@@ -193,6 +194,31 @@ TEST_F(CmdSelect, NewMoveOrShotCommandOwnsItsRecord) {
         EXPECT_EQ(c.move, cmd.m_spMove != nullptr);
         EXPECT_EQ(!c.move, cmd.m_spShot != nullptr);
     }
+}
+
+// The list a page opens over: the nested flows page's only while an item
+// sheet is open and that list exists, else the character sheet's.
+TEST(CmdPageOwner, NestedListOnlyWithAnItemSheet) {
+    cCtrl chara, nested;
+    cPropSheet* const someSheet = reinterpret_cast<cPropSheet*>(&chara);  // compared, never used
+    struct Case {
+        bool itemSheet;
+        cCtrl* charaList;
+        cCtrl* nestedList;
+        cCtrl* expected;
+    } cases[] = {
+        {false, &chara, nullptr, &chara}, {false, &chara, &nested, &chara}, {true, &chara, &nested, &nested},
+        {true, &chara, nullptr, &chara},  {true, nullptr, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        g_StageEdit.g_ItemSheet = c.itemSheet ? someSheet : nullptr;
+        g_CharaFlowCmdList = c.charaList;
+        g_NestedFlowCmdList = c.nestedList;
+        EXPECT_EQ(c.expected, CmdPageOwnerCtrl()) << c.itemSheet << " " << (c.nestedList != nullptr);
+    }
+    g_StageEdit.g_ItemSheet = nullptr;
+    g_CharaFlowCmdList = nullptr;
+    g_NestedFlowCmdList = nullptr;
 }
 
 }  // namespace
