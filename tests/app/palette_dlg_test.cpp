@@ -363,6 +363,10 @@ TEST_F(PaletteWindows, LeftClickPicksTheEntryIntoTheBrush) {
     m_Editor->DrawAllPalettes();  // as the idle step draws them
     EXPECT_EQ("2 : 岩", cPaletteDlg::Window(1, 0)->m_strStatus);
     EXPECT_EQ("", cPaletteDlg::Window(0, 0)->m_strStatus);
+    // the selection frame: white around entry 2 in its own window only
+    GdiFlush();
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(cPaletteDlg::Window(1, 0)->m_Canvas.m_Ctrl.m_Offscreen.m_hDC, 64, 10));
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(cPaletteDlg::Window(0, 0)->m_Canvas.m_Ctrl.m_Offscreen.m_hDC, 64, 10));
 }
 
 // The popup's commands, each checked in the palette files that a save writes.
