@@ -12,6 +12,7 @@
 #include "model/stage.h"
 #include "objedit/charasheet.h"
 #include "objedit/entry_sheets.h"
+#include "objedit/palmove_dlg.h"
 #include "res/command_ids.h"
 #include "ui/dlghelpers.h"
 #include "ui/inputdlg.h"
@@ -334,6 +335,21 @@ LRESULT cPaletteDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (m_VScroll.m_Ctrl.m_hWnd) m_nTopRow = m_VScroll.m_Ctrl.GetPos();
             handled = 1;
             break;
+        case WM_GETMINMAXINFO: {
+            // The limits of the client height by the frame the window really
+            // has (its menu bar may differ from the system metric).
+            RECT rc = {}, client = {};
+            if (::GetWindowRect(hwnd, &rc) && ::GetClientRect(hwnd, &client) && client.bottom > 0) {
+                MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(lp);
+                const int frameW = (rc.right - rc.left) - client.right;
+                const int frameH = (rc.bottom - rc.top) - client.bottom;
+                info->ptMinTrackSize.x = m_rcMin.right + frameW;
+                info->ptMinTrackSize.y = m_rcMin.bottom + frameH;
+                info->ptMaxTrackSize.x = m_rcMax.right + frameW;
+                info->ptMaxTrackSize.y = m_rcMax.bottom + frameH;
+            }
+            return 0;
+        }
         case WM_CLOSE:
             // The stage editor shows and hides the palette windows.
             return 1;
@@ -716,7 +732,23 @@ void cPaletteDlg::OnDataCount() {
 }
 
 void cPaletteDlg::OnMove() {
-    // The move dialog comes with the object editors.
+    POINT pt = {0, 0};
+    GetWindowPos(&pt);
+    SafeDelete(&m_lpMoveDlg);
+    cPalMoveDlg* dlg = new (std::nothrow) cPalMoveDlg(this, m_lpRegistry, m_lpPal, m_bStage, m_nKind, pt.x, pt.y);
+    m_lpMoveDlg = dlg;
+    // The common palette's links of this kind are brought up to date first.
+    RefreshFromCommon(m_nKind);
+    if (!dlg) {
+        OutOfMemory();
+        return;
+    }
+    dlg->RunModal(kRunDisableOthers);
+    SafeDelete(&m_lpMoveDlg);
+    g_Stage.CheckPaletteLinks();
+    Relayout();
+    DrawStageEditor();
+    PickEntry();
 }
 
 // Toolbar state of the twin window ------------------------------------------

@@ -19,6 +19,7 @@
 #include "model/palette.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
+#include "objedit/palmove_dlg_res.h"
 #include "res/command_ids.h"
 #include "tests/support/bmp_fixture.h"
 #include "tests/support/gui.h"
@@ -567,6 +568,63 @@ TEST_F(PaletteWindows, PlacedObjectsFollowAStageEntryDeletion) {
     Popup(cPaletteDlg::Window(1, 1), 2, ID_PAL_DELETE);
     EXPECT_EQ((std::vector<int>{0, 41, 43, 44, 45}), Graphics(g_Stage.m_PalCharas));
     EXPECT_EQ(44, g_Stage.m_Charas[g_Stage.CellIndex(2, 2)].m_Graphic);
+}
+
+// The move dialog from the window's menu: the chosen operation changes the
+// palette, marks it modified and the window takes its new size; cancel
+// changes nothing.
+TEST_F(PaletteWindows, MoveDialogRearrangesThePalette) {
+    Open(0);
+    const struct {
+        const char* what;
+        int stage, first, last, dest, op;  // op -1: cancel
+        std::vector<int> common, stagePal;
+    } cases[] = {
+        {"stage entries 3..4 moved before 1", 1, 3, 4, 1, 0, {0, 11, 12, 13, 14, 15},
+         {0, 24, 23, 21, 22, 25, 26, 27, 28}},
+        {"common entries 1..2 copied to the end", 0, 1, 2, 6, 1, {0, 11, 12, 13, 14, 15, 11, 12},
+         {0, 24, 23, 21, 22, 25, 26, 27, 28}},
+        {"stage entries 2..8 deleted", 1, 2, 8, 1, 2, {0, 11, 12, 13, 14, 15, 11, 12}, {0, 24}},
+        {"cancel", 0, 1, 7, 1, -1, {0, 11, 12, 13, 14, 15, 11, 12}, {0, 24}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        cPaletteDlg* w = cPaletteDlg::Window(c.stage, 0);
+        g_StageEdit.m_bModified = 0;
+        g_StageEdit.m_bCommonModified = 0;
+        bool destEnabled = false;
+        cWhenShown answer(
+            [] { return FindWindowA(nullptr, "データの移動"); },
+            [&](HWND box) {
+                SetDlgItemInt(box, IDC_PALMOVE_FIRST, static_cast<UINT>(c.first), TRUE);
+                SetDlgItemInt(box, IDC_PALMOVE_LAST, static_cast<UINT>(c.last), TRUE);
+                SetDlgItemInt(box, IDC_PALMOVE_DEST, static_cast<UINT>(c.dest), TRUE);
+                if (c.op >= 0) {
+                    HWND combo = GetDlgItem(box, IDC_PALMOVE_OP);
+                    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(c.op), 0);
+                    SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_PALMOVE_OP, CBN_SELCHANGE),
+                                 reinterpret_cast<LPARAM>(combo));
+                }
+                destEnabled = IsWindowEnabled(GetDlgItem(box, IDC_PALMOVE_DEST)) != 0;
+                ClickWindow(GetDlgItem(box, c.op >= 0 ? kIdOk : kIdCancel));
+            });
+        SendMessageA(w->m_hWnd, WM_COMMAND, ID_PAL_MOVE, 0);
+        EXPECT_TRUE(answer.Ran());
+        PumpUntilIdle(30);
+        EXPECT_EQ(c.common, Graphics(g_CommonPalette.m_Blocks));
+        EXPECT_EQ(c.stagePal, Graphics(g_Stage.m_PalBlocks));
+        if (c.op >= 0) {
+            EXPECT_EQ(c.op != 2, destEnabled) << "the destination is for the move and the copy only";
+            EXPECT_EQ(c.stage, g_StageEdit.m_bModified);
+            EXPECT_EQ(1 - c.stage, g_StageEdit.m_bCommonModified);
+        } else {
+            EXPECT_EQ(0, g_StageEdit.m_bModified + g_StageEdit.m_bCommonModified);
+        }
+        // the window is as high as its rows need
+        RECT client = {};
+        GetClientRect(w->m_hWnd, &client);
+        EXPECT_EQ(w->CalcMaxHeight(), client.bottom);
+    }
 }
 
 }  // namespace
