@@ -53,3 +53,17 @@ TOUR_STEP(230, PalettePick) {
     TourClick(own, 32 + 16, kCanvasTop + 16);
     TourPicture(own, "palette_stage_block_pick");
 }
+
+// The move dialog from the stage block palette's menu.
+TOUR_STEP(240, PaletteMoveDialog) {
+    HWND stage = TourStageEditor();
+    ASSERT_TRUE(stage);
+    TourCommand(stage, kLayerCommands[0]);
+    HWND own = TourWaitWindow(kStageTitles[0]);
+    ASSERT_TRUE(own);
+    PostMessageA(own, WM_COMMAND, 40089, 0);
+    HWND dlg = TourWaitWindow("データの移動");
+    ASSERT_TRUE(dlg);
+    TourPicture(dlg, "palette_move");
+    TourClose(dlg);
+}
