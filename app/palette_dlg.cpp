@@ -606,12 +606,11 @@ void cPaletteDlg::DeleteEntry(int i) {
 // palettes as they are now.
 void cPaletteDlg::AfterEntryCommand(bool pick) {
     g_Stage.RefreshInheritBlock();
-    // The entries of this palette's own kind moved or changed too: the
-    // objects linked to them take them again.
-    if (m_bStage)
-        RefreshFromStage(m_nKind);
-    else
-        RefreshFromCommon(m_nKind);
+    // The entries of this palette's own kind moved or changed too (a cut
+    // entry may have left the other palette of the kind): the stage palette
+    // entries and the placed objects linked to either palette take them
+    // again.
+    if (m_nKind != 0) RefreshFromCommon(m_nKind);
     g_Stage.CheckPaletteLinks();
     Relayout();
     DrawStageEditor();

@@ -564,10 +564,22 @@ TEST_F(PaletteWindows, PlacedObjectsFollowAStageEntryDeletion) {
     placed = g_Stage.m_PalCharas[3];
     SetInherit(&placed, kObjChara, 2, 3, cVector<int8_t>(kCharaInheritCount, 1));
     ASSERT_EQ(43, placed.m_Graphic);
+    // and one placed from common entry 2
+    g_CommonPalette.m_Charas.resize(4);
+    for (int i = 1; i < 4; ++i) g_CommonPalette.m_Charas[i].m_Graphic = 50 + i;
+    cEdChara& fromCommon = g_Stage.m_Charas[g_Stage.CellIndex(3, 2)];
+    fromCommon = g_CommonPalette.m_Charas[2];
+    SetInherit(&fromCommon, kObjChara, 1, 2, cVector<int8_t>(kCharaInheritCount, 1));
     Open(1);
     Popup(cPaletteDlg::Window(1, 1), 2, ID_PAL_DELETE);
     EXPECT_EQ((std::vector<int>{0, 41, 43, 44, 45}), Graphics(g_Stage.m_PalCharas));
     EXPECT_EQ(44, g_Stage.m_Charas[g_Stage.CellIndex(2, 2)].m_Graphic);
+    // common entry 1 cut and moved into the stage palette: the common
+    // entry 2 is now the old entry 3
+    Popup(cPaletteDlg::Window(0, 1), 1, ID_PAL_CUT);
+    Popup(cPaletteDlg::Window(1, 1), 1, ID_PAL_INSERT_COPIED);
+    EXPECT_EQ((std::vector<int>{0, 52, 53}), Graphics(g_CommonPalette.m_Charas));
+    EXPECT_EQ(53, g_Stage.m_Charas[g_Stage.CellIndex(3, 2)].m_Graphic);
 }
 
 // The move dialog from the window's menu: the chosen operation changes the
