@@ -44,7 +44,9 @@ LRESULT cMainFrame::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             PostQuitMessage(0);
             return 0;
         case WM_CLOSE:
-            if (ConfirmExit(hwnd)) DestroyWindow(hwnd);
+            // Unsaved changes of the stage editor are offered for saving
+            // before the program ends.
+            if (ConfirmExit(hwnd) && (!editorShown || m_pStageEditor->ConfirmSave())) DestroyWindow(hwnd);
             return 0;
         case WM_ACTIVATEAPP:
             g_AppActive = static_cast<int>(wp);

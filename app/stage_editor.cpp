@@ -220,10 +220,10 @@ LRESULT cStageEditorDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             OnSize();
             break;
         case WM_CLOSE:
-            // Saving the stage asks first once the file commands are in;
-            // until then closing the stage editor ends the program.
-            Close(0);
-            if (g_MainWnd) DestroyWindow(g_MainWnd);
+            if (ConfirmSave()) {
+                Close(0);
+                if (g_MainWnd) DestroyWindow(g_MainWnd);
+            }
             return 1;
         case WM_KEYDOWN:
             OnKey(wp);
@@ -441,16 +441,34 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
     }
     const bool open = g_StageEdit.m_bOpen != 0;
     switch (LOWORD(wp)) {
-        case ID_FILE_CLOSE: {
-            HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-            g_StageEdit.m_bOpen = 0;
-            g_StageEdit.m_strPath = "";
-            g_Stage.SetDefault();
-            Rebuild();
-            g_StageEdit.m_bModified = 0;
-            SetCursor(old ? old : LoadCursor(nullptr, IDC_ARROW));
+        case ID_FILE_NEW:
+        case ID_ACC_NEW:
+            if (RunNewStageDialog(this)) {
+                Rebuild();
+                g_StageEdit.m_bModified = 0;
+            }
             break;
-        }
+        case ID_FILE_OPEN:
+        case ID_ACC_OPEN:
+            // Unsaved changes are offered for saving before another stage
+            // takes their place.
+            if (AskSaveStage() && OpenStage()) {
+                Rebuild();
+                g_StageEdit.m_bModified = 0;
+            }
+            break;
+        case ID_FILE_CLOSE:
+            CloseStage();
+            break;
+        case ID_STAGE_PAL_LOAD:
+            if (LoadStagePalette()) {
+                Rebuild();
+                g_StageEdit.m_bModified = 1;
+            }
+            break;
+        case ID_STAGE_PAL_SAVE:
+            SaveStagePalette();
+            break;
         case ID_FILE_SAVE:
         case ID_ACC_SAVE:
         case ID_FILE_SAVE_AS:

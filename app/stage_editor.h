@@ -48,6 +48,20 @@ public:
     // the stage counts as saved. SaveCommonPalette writes the common palette.
     int SaveStage(int overwrite);
     int SaveCommonPalette();
+    // OpenStage: true when a stage was loaded (a file that fails to load
+    // leaves the open stage as it was). LoadStagePalette: true when a stage
+    // palette file was loaded. SaveStagePalette: true when a name was chosen.
+    int OpenStage();
+    int LoadStagePalette();
+    int SaveStagePalette();
+    // The save questions before the stage editor closes: false when the
+    // user cancelled, or a save they asked for did not happen.
+    int ConfirmSave();
+    // The stage's own save question (only while it is open and modified):
+    // false when cancelled or not saved.
+    int AskSaveStage();
+    // Closes the stage: an empty default stage with no file.
+    void CloseStage();
     // Test play: whole 1 the whole game, 0 the current stage.
     void TestPlay(int whole);
 
@@ -181,6 +195,10 @@ private:
     void OnDefinitionSheetClosed(int kind, cVector<T>& brush, const cVector<T>& stagePalette,
                                  const cVector<T>& commonPalette);
 };
+
+// The new stage dialog run modal over the stage editor (every registered
+// window disabled); true when it replaced the stage.
+bool RunNewStageDialog(cStageEditorDlg* owner);
 
 // The cursor cell and view position of g_StateStack's current entry.
 int CursorX();

@@ -1,5 +1,6 @@
-// The stage editor's saving of the stage and the common palette, and test
-// play, which saves what the game reads and starts the game program.
+// The stage editor's stage files: opening, saving and closing the stage,
+// the common palette and the stage palette files, the save questions, and
+// test play, which saves what the game reads and starts the game program.
 #include <windows.h>
 
 #include "app/game_program.h"
@@ -16,6 +17,7 @@
 #include "model/stage.h"
 #include "ui/inputdlg.h"
 #include "ui/registry.h"
+#include "ui/stage_load.h"
 
 extern cPrjOption g_PrjOption;
 extern cEdStage g_Stage;
@@ -36,6 +38,15 @@ namespace {
 
 // Writes the stage; on a failed write the editor says so. The copy of the
 // old file kept in "data\work\" then stays for the recovery on the next open.
+// A file dialog's filter: "name|pattern|" with every '|' made a NUL.
+cString DialogFilter(const char* name, const char* pattern) {
+    cString filter;
+    filter.Format("%s|%s|", name, pattern);
+    for (char& c : filter)
+        if (c == '|') c = 0;
+    return filter;
+}
+
 int WriteStage(HWND owner, const char* path) {
     if (SaveStageFile(g_Stage, path)) return 1;
     char text[MAX_PATH + 64];
@@ -81,10 +92,11 @@ int cStageEditorDlg::SaveStage(int overwrite) {
     const cString oldPath = g_StageEdit.m_strPath;
     char buf[kPathBufSize] = {};
     if (overwrite == 1 && oldPath.NotEmpty()) ChangeExt(buf, oldPath.CStr(), ext.CStr());
-    cString filter;
-    filter.Format("StageFile ( *.%s )|*.%s|", ext.CStr(), ext.CStr());
-    for (char& c : filter)
-        if (c == '|') c = 0;
+    cString name;
+    cString pattern;
+    name.Format("StageFile ( *.%s )", ext.CStr());
+    pattern.Format("*.%s", ext.CStr());
+    const cString filter = DialogFilter(name.CStr(), pattern.CStr());
     if (!SaveFileDialog(m_hWnd, buf, "data\\stg4\\", "保存先のファイルの選択", filter.c_str(), ext.CStr(), 1))
         return 0;
     ShowMessageWnd(this, &g_WndRegistry, "ステージを保存しています...", "ステージの保存", this, 1, 1);
@@ -122,6 +134,97 @@ int cStageEditorDlg::SaveStage(int overwrite) {
     g_StageEdit.m_bModified = 0;
     CloseMessageWnd();
     return 1;
+}
+
+int cStageEditorDlg::OpenStage() {
+    char buf[MAX_PATH] = {};
+    const cString filter = DialogFilter("StageFile ( *.stg4_* )", "*.stg4_*");
+    if (!OpenFileDialog(m_hWnd, buf, MAX_PATH, "data\\stg4", "読み込むファイルの選択", filter.CStr(), "stg4_*", 0))
+        return 0;
+    ClearUndo();
+    ShowMessageWnd(this, &g_WndRegistry, "ステージを読み込んでいます...", "ステージの読み込み", this, 1, 1);
+    cString path = buf;
+    MakeRelativePath(&path);
+    if (!LoadStageThreaded(path.CStr())) {
+        // The load has said why (or a quit is on its way). The stage that
+        // was open stays, with its undo history sized again.
+        CloseMessageWnd();
+        g_StageEdit.AllocUndo(g_Stage.m_UndoCount, g_Stage.m_Pitch, g_Stage.m_Height);
+        UpdateUndoButtons();
+        UpdateUndoMenu();
+        return 0;
+    }
+    g_StageEdit.m_bOpen = 1;
+    g_StageEdit.m_strPath = path;
+    CloseMessageWnd();
+    return 1;
+}
+
+int cStageEditorDlg::LoadStagePalette() {
+    char buf[MAX_PATH] = {};
+    const cString filter = DialogFilter("StagePaletteFile ( *.plt4 )", "*.plt4");
+    if (!OpenFileDialog(m_hWnd, buf, MAX_PATH, "data\\plt4", "読み込むファイルの選択", filter.CStr(), "plt4", 0))
+        return 0;
+    if (!g_Stage.LoadPalette(buf, false)) {
+        // The stage keeps the palettes it had.
+        char text[MAX_PATH + 64];
+        wsprintfA(text, "ステージパレットファイル %s の読み込みに失敗しました！", buf);
+        MessageBoxA(m_hWnd, text, "エラー", MB_OK | MB_ICONERROR);
+        return 0;
+    }
+    g_StageEdit.m_bModified = 0;
+    return 1;
+}
+
+int cStageEditorDlg::SaveStagePalette() {
+    char buf[kPathBufSize] = {};
+    const cString filter = DialogFilter("StagePaletteFile ( *.plt4 )", "*.plt4");
+    if (!SaveFileDialog(m_hWnd, buf, "data\\plt4\\", "保存先のファイルの選択", filter.CStr(), "plt4", 0)) return 0;
+    if (!g_Stage.SavePalette(buf)) {
+        char text[kPathBufSize + 64];
+        wsprintfA(text, "ステージパレットファイル %s の保存に失敗しました！", buf);
+        MessageBoxA(m_hWnd, text, "エラー", MB_OK | MB_ICONERROR);
+    }
+    return 1;
+}
+
+int cStageEditorDlg::AskSaveStage() {
+    if (!g_StageEdit.m_bOpen || !g_StageEdit.m_bModified) return 1;
+    const int answer =
+        MessageBoxA(m_hWnd, "ステージが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
+    if (answer == IDNO) return 1;
+    if (answer != IDYES) return 0;
+    // A save that did not happen (its dialog cancelled, or the write failed)
+    // keeps the stage where it is.
+    const int saved = SaveStage(1);
+    if (saved) g_StageEdit.m_bModified = 0;
+    UpdateTitle();
+    return saved;
+}
+
+int cStageEditorDlg::ConfirmSave() {
+    if (!AskSaveStage()) return 0;
+    if (g_StageEdit.m_bCommonModified) {
+        const int answer = MessageBoxA(m_hWnd, "コモンパレットが変更された可能性があります。\n保存しますか？",
+                                       "保存確認", MB_YESNOCANCEL);
+        if (answer == IDYES) {
+            if (!SaveCommonPalette()) return 0;
+        } else if (answer != IDNO) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+void cStageEditorDlg::CloseStage() {
+    if (!AskSaveStage()) return;
+    HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    g_StageEdit.m_bOpen = 0;
+    g_StageEdit.m_strPath = "";
+    g_Stage.SetDefault();
+    Rebuild();
+    g_StageEdit.m_bModified = 0;
+    SetCursor(old ? old : LoadCursor(nullptr, IDC_ARROW));
 }
 
 void cStageEditorDlg::TestPlay(int whole) {

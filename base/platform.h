@@ -20,6 +20,11 @@ int LocaleCompare(const char* a, const char* b);
 // left in place for the caller to remove.
 bool ReplaceFileWith(const char* tmp, const char* target);
 
+// Gives the file a second name (a hard link): the two names share the
+// file's bytes until one of them is replaced by another file. False when the
+// file system has no such links or the name is taken.
+bool LinkFile(const char* existing, const char* link);
+
 // Opens a file with a Windows-style path (backslashes).
 #include <cstdio>
 FILE* OpenFile(const char* path, const char* mode);

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <string>
 
+#include <unistd.h>
+
 #include <sys/stat.h>
 
 #include "base/platform.h"
@@ -44,6 +46,10 @@ bool ReplaceFileWith(const char* tmp, const char* target) {
     if (ec) return false;
     remove(from.c_str());
     return true;
+}
+
+bool LinkFile(const char* existing, const char* link) {
+    return ::link(HostPath(existing).c_str(), HostPath(link).c_str()) == 0;
 }
 
 FILE* OpenFile(const char* path, const char* mode) {

@@ -24,6 +24,10 @@ bool ReplaceFileWith(const char* tmp, const char* target) {
     return MoveFileExA(tmp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+bool LinkFile(const char* existing, const char* link) {
+    return CreateHardLinkA(link, existing, nullptr) != 0;
+}
+
 namespace {
 
 // A kernel mutex rather than a critical section: when its owner is ended by

@@ -7,8 +7,9 @@
 #include "base/str.h"
 
 namespace {
-const size_t kReadBufSize = 64 * 1024;
-const size_t kWriteBufSize = 64 * 1024;
+// Reads and writes go to the file in blocks of this size.
+const size_t kReadBufSize = 1024 * 1024;
+const size_t kWriteBufSize = 1024 * 1024;
 }  // namespace
 
 cRecFile::~cRecFile() {
@@ -73,7 +74,9 @@ cRecFile* cRecFile::OpenFileWrite(const char* path) {
     f->m_Writing = true;
     f->m_Target = path;
     f->m_TempPath = tmp;
-    setvbuf(fp, nullptr, _IOFBF, kWriteBufSize);
+    // The file's own buffer is not used: whole blocks of m_Buf go out.
+    setvbuf(fp, nullptr, _IONBF, 0);
+    f->m_Buf.resize(kWriteBufSize);
     return f;
 }
 
@@ -117,6 +120,13 @@ bool cRecFile::Fill(size_t n) {
 }
 
 bool cRecFile::ReadBytes(void* dst, size_t n) {
+    // Most reads are a few bytes that the buffer already holds.
+    if (m_BufLen - m_BufPos >= n && !m_Failed && !m_Writing && !m_Data) {
+        if (dst) memcpy(dst, &m_Buf[m_BufPos], n);
+        m_BufPos += n;
+        m_Pos += n;
+        return true;
+    }
     if (m_Failed || m_Writing) return false;
     if (n > Remaining()) {
         Fail("the file ends early");
@@ -174,11 +184,33 @@ bool cRecFile::WriteBytes(const void* src, size_t n) {
         m_Mem.append(static_cast<const char*>(src), n);
         return true;
     }
-    if (n && fwrite(src, 1, n, m_File) != n) {
+    if (m_BufLen + n <= m_Buf.size()) {
+        if (n) memcpy(&m_Buf[m_BufLen], src, n);
+        m_BufLen += n;
+        return true;
+    }
+    if (!Flush()) return false;
+    if (n >= m_Buf.size()) {
+        if (fwrite(src, 1, n, m_File) != n) {
+            Fail("a write failed");
+            return false;
+        }
+        return true;
+    }
+    memcpy(&m_Buf[0], src, n);
+    m_BufLen = n;
+    return true;
+}
+
+bool cRecFile::Flush() {
+    if (!m_File || !m_Writing || m_BufLen == 0) return !m_Failed;
+    const size_t n = m_BufLen;
+    m_BufLen = 0;
+    if (fwrite(&m_Buf[0], 1, n, m_File) != n) {
         Fail("a write failed");
         return false;
     }
-    return true;
+    return !m_Failed;
 }
 
 bool cRecFile::WriteInt(int32_t value) {
@@ -204,6 +236,7 @@ bool cRecFile::Close() {
         m_File = nullptr;
         return !m_Failed;
     }
+    if (!m_Failed) Flush();
     bool ok = !m_Failed;
     if (fflush(m_File) != 0 || ferror(m_File)) ok = false;
     if (fclose(m_File) != 0) ok = false;

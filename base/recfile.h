@@ -69,6 +69,9 @@ public:
 private:
     cRecFile() = default;
     bool Fill(size_t n);
+    // Writes out what the buffer holds; false (and the file failed) when
+    // the write fails.
+    bool Flush();
 
     FILE* m_File = nullptr;
     bool m_Writing = false;
@@ -78,7 +81,7 @@ private:
     const unsigned char* m_Data = nullptr;  // memory source, or null
     uint64_t m_Size = 0;
     uint64_t m_Pos = 0;
-    std::string m_Buf;       // file read buffer
+    std::string m_Buf;       // file read or write buffer
     size_t m_BufPos = 0;
     size_t m_BufLen = 0;
     StopCheck m_StopCheck = nullptr;

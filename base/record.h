@@ -146,7 +146,10 @@ void cSerialRecord::ReadVector(cVector<T>& v, cRecFile* f) {
     if (!f->ReadCount(&count, kMinRecordBytes)) return;
     v.clear();
     // Grown as elements are read, so a count that the file does not back up
-    // never allocates more than the elements really present.
+    // never allocates more than the elements really present; the usual
+    // short vectors take their room at once.
+    const int32_t kReserveAtOnce = 64;
+    v.reserve(static_cast<size_t>(count < kReserveAtOnce ? count : kReserveAtOnce));
     for (int32_t i = 0; i < count && !f->StopAsked(); ++i) {
         v.emplace_back();
         v.back().Read(f);

@@ -99,12 +99,16 @@ bool ReadEnds(const char* path, int32_t* version, int32_t* last) {
 }  // namespace
 
 int SaveStageFile(cEdStage& stage, const char* path) {
-    // The old file stays in "data\work\" until the new one is complete.
+    // The old file stays in "data\work\" until the new one is complete:
+    // as a second name of the same bytes where the file system allows it
+    // (the new file is written beside the target and then takes its name,
+    // so those bytes are never overwritten), else as a copy.
     const cString backup = StageBackupPath(path);
     bool kept = false;
     if (PathExists(path)) {
         CreateFoldersOf(backup.c_str());
-        kept = CopyWholeFile(path, backup.c_str());
+        RemoveFile(backup.c_str());  // the copy of an earlier save
+        kept = LinkFile(path, backup.c_str()) || CopyWholeFile(path, backup.c_str());
     }
     CreateFoldersOf(path);
     const int ok = stage.Save(path);
