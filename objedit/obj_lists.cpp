@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/msgbox.h"
 #include "cmdedit/cmd_summary.h"
 #include "model/cmd_tables.h"
 
@@ -88,4 +89,15 @@ void DeclareFlowCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds
 
 void DeclareItemCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds) {
     p.Set(kCmdListId, nullptr, cmds, nullptr, 1, ItemCmdRowText, 0, 0, kCmdMax, 0, 1, 0);
+}
+
+bool RefuseDistancePaste(const cCtrlList<cEdCond>& list, int id) {
+    if (id != kAppearCondKeys.m_Accel[2] && id != kAppearCondKeys.m_Popup[2]) return false;
+    for (int i = 0; i < static_cast<int>(list.m_Clip.size()); ++i) {
+        if (list.m_Clip[i].m_nKind == kCondDistance) {
+            ErrorBoxF("「距離条件」の貼り付けはできません！");
+            return true;
+        }
+    }
+    return false;
 }

@@ -47,3 +47,9 @@ void DeclareKeyCondList(cCtrlListParam<cEdKeyCond>& p, cVector<cEdKeyCond>* cond
 void DeclareFlowCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds);
 // In place: the effect commands of the item effect page's item copy.
 void DeclareItemCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds);
+
+// The block and item pages take no distance condition: on a paste command
+// (Ctrl+V 40007, popup 40040) whose clipboard holds one, shows
+// "「距離条件」の貼り付けはできません！" and returns true, before the list
+// sees the command; false for every other case (the paste goes ahead).
+bool RefuseDistancePaste(const cCtrlList<cEdCond>& list, int id);

@@ -10,6 +10,7 @@
 #include "cmdedit/cmd_summary.h"
 #include "model/cmd_tables.h"
 #include "objedit/obj_lists.h"
+#include "tests/support/box_catcher.h"
 #include "projedit/proj_lists.h"
 
 namespace {
@@ -283,6 +284,39 @@ TEST(ListRows, DeclarationsOfEachList) {
         int f[8] = {};
         c.declare(f);
         EXPECT_EQ(c.expected, std::vector<int>(f, f + 8));
+    }
+}
+
+TEST(ListRows, BlockAndItemConditionsRefuseADistancePaste) {
+    struct Case {
+        const char* what;
+        std::vector<int> clipKinds;
+        int id;
+        bool refused;
+    } cases[] = {
+        {"Ctrl+V with a distance condition", {1, kCondDistance}, 40007, true},
+        {"popup paste with a distance condition", {kCondDistance}, 40040, true},
+        {"paste without one", {1, 2, 6}, 40007, false},
+        {"empty clipboard", {}, 40040, false},
+        {"another command", {kCondDistance}, 40001, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        cCtrlList<cEdCond> list;
+        for (int kind : c.clipKinds) {
+            list.m_Clip.push_back(cEdCond());
+            list.m_Clip.back().m_nKind = static_cast<int8_t>(kind);
+        }
+        BoxCatcher boxes;
+        EXPECT_EQ(c.refused, RefuseDistancePaste(list, c.id));
+        const std::vector<CaughtBox> shown = boxes.Take();
+        if (c.refused) {
+            ASSERT_EQ(1u, shown.size());
+            EXPECT_EQ("エラー", shown[0].caption);
+            EXPECT_EQ("「距離条件」の貼り付けはできません！", shown[0].text);
+        } else {
+            EXPECT_TRUE(shown.empty());
+        }
     }
 }
 
