@@ -133,6 +133,12 @@ const NewCase kCases[] = {
 class NewStageDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // the project objects as the other tests find them
+        m_CommonBlocks = g_CommonPalette.m_Blocks;
+        m_CommonCharas = g_CommonPalette.m_Charas;
+        m_CommonItems = g_CommonPalette.m_Items;
+        m_Option = g_PrjOption;
+        m_Stage = g_Stage;
         SetDataVersion(248, 0);
         CreateDirectoryA("data", nullptr);
         CreateDirectoryA("data\\stg4", nullptr);
@@ -151,8 +157,31 @@ protected:
         PumpMessages(10);
         EXPECT_TRUE(g_WndRegistry.m_Wnds.empty());
         g_StageEdit.Reset();
-        g_Stage.SetDefault();
+        cStageEdit& e = g_StageEdit;
+        e.m_UndoBlock = {};
+        e.m_UndoChara = {};
+        e.m_UndoItem = {};
+        e.m_RedoBlock = {};
+        e.m_RedoChara = {};
+        e.m_RedoItem = {};
+        e.m_UndoFlags = {};
+        e.m_RedoFlags = {};
+        e.m_nUndo = 0;
+        e.m_nRedo = 0;
+        g_Stage = m_Stage;
+        g_PrjOption = m_Option;
+        g_CommonPalette.m_Blocks = m_CommonBlocks;
+        g_CommonPalette.m_Charas = m_CommonCharas;
+        g_CommonPalette.m_Items = m_CommonItems;
+        g_NewStageTemplatePath = "";
+        g_NewStagePaletteSource = 0;
+        g_NewStagePalettePath = "";
     }
+    cVector<cEdBlock> m_CommonBlocks;
+    cVector<cEdChara> m_CommonCharas;
+    cVector<cEdItem> m_CommonItems;
+    cPrjOption m_Option;
+    cEdStage m_Stage;
     // The stage being edited before the dialog runs.
     static void OldStage(int open) {
         g_Stage.SetDefault();
@@ -245,7 +274,6 @@ TEST_F(NewStageDlgTest, CommonPaletteEntriesLinkAsTheProjectSays) {
         EXPECT_EQ(i, g_Stage.m_PalCharas[i].m_InheritIndex);
     }
     EXPECT_EQ(42, g_Stage.m_PalCharas[2].m_Graphic);
-    g_PrjOption.SetDefault();
 }
 
 TEST_F(NewStageDlgTest, ChoicesComeBackAfterOkAndStayOnCancel) {
