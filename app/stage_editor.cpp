@@ -8,6 +8,7 @@
 #include "app/mainframe.h"
 #include "app/palette_dlg.h"
 #include "app/palette_dlg_res.h"
+#include "app/newstage_dlg.h"
 #include "app/paths_table.h"
 #include "app/project_editors.h"
 #include "app/shell.h"
@@ -443,7 +444,7 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
     switch (LOWORD(wp)) {
         case ID_FILE_NEW:
         case ID_ACC_NEW:
-            if (RunNewStageDialog(this)) {
+            if (RunNewStageDlg(this)) {
                 Rebuild();
                 g_StageEdit.m_bModified = 0;
             }

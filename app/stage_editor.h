@@ -196,10 +196,6 @@ private:
                                  const cVector<T>& commonPalette);
 };
 
-// The new stage dialog run modal over the stage editor (every registered
-// window disabled); true when it replaced the stage.
-bool RunNewStageDialog(cStageEditorDlg* owner);
-
 // The cursor cell and view position of g_StateStack's current entry.
 int CursorX();
 int CursorY();
