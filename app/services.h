@@ -94,3 +94,12 @@ void OnDatabaseClosed();
 // Rebuilds g_CharaBitmaps from the Bmp_CharaExc table; a bitmap that does
 // not load is reported with its path and ends the rebuild with false.
 bool BuildCharaBitmaps();
+
+// --- The stage settings sheet ------------------------------------------------
+// Where the stage editor keeps the stage settings sheet; the registry clears
+// it when the sheet closes.
+cPropSheet** StageSheetHolder();
+// The sheet's basic page is being destroyed: the stage is validated, the
+// editor laid out for its size, the undo history sized again, the editor and
+// its palette windows shown and every registered window enabled.
+void OnStageSheetClosed();

@@ -16,6 +16,7 @@
 #include "model/prjoption.h"
 #include "model/stage.h"
 #include "model/worldmap_edit.h"
+#include "projedit/stagesettings_sheet.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "res/resource.h"
@@ -432,6 +433,9 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
     }
     const bool open = g_StageEdit.m_bOpen != 0;
     switch (LOWORD(wp)) {
+        case ID_STAGE_SETTINGS:
+            if (open) OpenStageSettingSheet(this, &g_WndRegistry);
+            break;
         case ID_FILE_CLOSE: {
             HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
             g_StageEdit.m_bOpen = 0;
