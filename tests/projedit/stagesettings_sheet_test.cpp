@@ -14,6 +14,8 @@
 #include <string>
 
 #include "app/services.h"
+#include "app/stage_editor_res.h"
+#include "res/command_ids.h"
 #include "base/bgm.h"
 #include "base/dib.h"
 #include "model/database.h"
@@ -589,6 +591,51 @@ TEST_F(StageSettingsTest, BackgroundLayersAreEditedInTheListAndItsDialog) {
     EXPECT_TRUE(g_Stage.m_BackLayers.empty());
 }
 
+struct RowCase {
+    int shown, colour, number;
+    const char* image;
+    const char* text;
+};
+
+const RowCase kRows[] = {
+    {1, 1, 16, "", "○ 色番号16"},
+    {0, 1, 207, "bmp\\back\\a.bmp", "‐ 色番号207"},
+    {1, 0, 16, "bmp\\back\\空.bmp", "○ bmp\\back\\空.bmp"},
+    {0, 0, 40, "", "‐ "},
+};
+
+TEST(StageSettingsRows, BackgroundLayerRowTexts) {
+    for (const RowCase& c : kRows) {
+        cEdBackLayer layer;
+        layer.m_bShowFirst = c.shown;
+        layer.m_bUseColour = c.colour;
+        layer.m_Colour = c.number;
+        layer.m_Image = c.image;
+        cString text;
+        GetBackLayerRowText(&text, 0, &layer);
+        EXPECT_EQ(c.text, text);
+    }
+}
+
+TEST_F(StageSettingsTest, LayerListKeysCopyPasteAndDelete) {
+    Open();
+    HWND basic = Page(0);
+    HWND list = GetDlgItem(basic, 1222);
+    dbtest::ClickRow(list, 0);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == list; }));
+    PressKeyWith(VK_CONTROL, 'C');
+    PressKeyWith(VK_CONTROL, 'V');
+    ASSERT_TRUE(PumpUntil([&] { return Rows(list).size() == 3u; })) << "the copy is pasted in front";
+    EXPECT_EQ("2 ○ 色番号16", Rows(list)[1]);
+    // a second click on the row soon after the first would open the layer
+    PumpMessages(static_cast<int>(GetDoubleClickTime()) + 100);
+    dbtest::ClickRow(list, 0);
+    PressKey(VK_DELETE);
+    ASSERT_TRUE(PumpUntil([&] { return Rows(list).size() == 2u; }));
+    ClickApply();
+    EXPECT_EQ(1u, g_Stage.m_BackLayers.size());
+}
+
 TEST_F(StageSettingsTest, LayerListHoldsAtMostEight) {
     g_Stage.m_BackLayers.Reset(8);
     Open();
@@ -625,6 +672,38 @@ TEST_F(StageSettingsTest, BgmPreviewPlaysTheChosenRecordOnly) {
     }
     Close(IDCANCEL);
     g_BgmManager.Release();
+}
+
+TEST_F(StageSettingsTest, TheStageEditorOpensItOverItsHiddenWindowsAndGetsThemBack) {
+    cStageEditorDlg* editor = new cStageEditorDlg(IDD_STAGE_EDITOR, nullptr, kWndDialog, &g_WndRegistry);
+    editor->RunModeless(0, 1);
+    ASSERT_TRUE(PumpUntil([&] { return editor->m_bReady != 0; }));
+    g_StageEditor = editor;
+    // without a stage the command does nothing
+    g_StageEdit.m_bOpen = 0;
+    SendMessageA(editor->m_hWnd, WM_COMMAND, ID_STAGE_SETTINGS, 0);
+    EXPECT_EQ(nullptr, editor->m_pStageSheet);
+
+    g_StageEdit.m_bOpen = 1;
+    SendMessageA(editor->m_hWnd, WM_COMMAND, ID_STAGE_SETTINGS, 0);
+    ASSERT_NE(nullptr, editor->m_pStageSheet);
+    ASSERT_EQ(editor->m_pStageSheet, Sheet());
+    ASSERT_TRUE(PumpUntil([&] { return Sheet()->m_pBasic->m_bReady != 0; }));
+    EXPECT_FALSE(IsWindowVisible(editor->m_hWnd));
+    EXPECT_FALSE(IsWindowEnabled(editor->m_hWnd));
+    EXPECT_TRUE(UndoEmpty());
+    TypeInto(GetDlgItem(Page(0), 11210), "130");
+    Close(IDOK);
+    EXPECT_EQ(nullptr, editor->m_pStageSheet) << "the registry clears the editor's member";
+    EXPECT_TRUE(IsWindowVisible(editor->m_hWnd));
+    EXPECT_TRUE(IsWindowEnabled(editor->m_hWnd));
+    EXPECT_EQ(130, g_Stage.m_Width);
+    EXPECT_EQ(256, g_Stage.m_Pitch);
+    EXPECT_TRUE(UndoSized()) << "sized again for the new size";
+
+    g_StageEdit.m_bOpen = 0;
+    g_StageEditor = nullptr;
+    delete editor;
 }
 
 }  // namespace
