@@ -636,6 +636,21 @@ TEST_F(StageSettingsTest, LayerListKeysCopyPasteAndDelete) {
     EXPECT_EQ(1u, g_Stage.m_BackLayers.size());
 }
 
+TEST_F(StageSettingsTest, AStageWithFewerRankingFlagsGetsTheMissingOnesUnset) {
+    g_Stage.m_RankingItems.assign(3, 1);
+    Open();
+    HWND basic = Page(0);
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(basic, 1318));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(basic, 1319));
+    ClickWindow(GetDlgItem(basic, 1320));
+    ASSERT_TRUE(PumpUntil([&] { return IsDlgButtonChecked(basic, 1320) == BST_CHECKED; }));
+    Close(IDOK);
+    ASSERT_EQ(5u, g_Stage.m_RankingItems.size());
+    EXPECT_EQ(1, g_Stage.m_RankingItems[2]);
+    EXPECT_EQ(0, g_Stage.m_RankingItems[3]);
+    EXPECT_EQ(1, g_Stage.m_RankingItems[4]);
+}
+
 TEST_F(StageSettingsTest, LayerListHoldsAtMostEight) {
     g_Stage.m_BackLayers.Reset(8);
     Open();
