@@ -23,6 +23,7 @@
 #include "model/worldmap_edit.h"
 #include "objedit/charagroup_dlg.h"
 #include "objedit/charagroup_dlg_res.h"
+#include "projedit/stagesettings_sheet.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "res/resource.h"
@@ -469,6 +470,18 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
             break;
         case ID_STAGE_PAL_SAVE:
             SaveStagePalette();
+            break;
+        case ID_STAGE_SETTINGS:
+            if (open) OpenStageSettingSheet(this, &g_WndRegistry);
+            break;
+        case ID_FILE_CLOSE: {
+            HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+            g_StageEdit.m_bOpen = 0;
+            g_StageEdit.m_strPath = "";
+            g_Stage.SetDefault();
+            Rebuild();
+            g_StageEdit.m_bModified = 0;
+            SetCursor(old ? old : LoadCursor(nullptr, IDC_ARROW));
             break;
         case ID_FILE_SAVE:
         case ID_ACC_SAVE:
