@@ -105,6 +105,7 @@ void cCondKindDlgStatus::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Checks);
     AddCtrls(m_Buttons);
     DataToCtrls();
+    m_nLastWho = m_Cond.m_nWho;
     UpdateCtrls();
     OnLeftItemChanged();
     RefreshRightVar();
@@ -174,12 +175,15 @@ void cCondKindDlgStatus::UpdateCtrls() {
 
     // the items of each side by its subject
     const int8_t item = m_Combos[kItem].m_Ctrl.GetCurData();
-    FillItems(&m_Items, m_Combos[kWho].m_Ctrl.GetCurData());
+    const int8_t who = m_Combos[kWho].m_Ctrl.GetCurData();
+    FillItems(&m_Items, who);
     m_Combos[kItem].m_Ctrl.SetItemList(&m_Items);
     FillItems(&m_RightItems, m_Combos[kRightWho].m_Ctrl.GetCurData());
     m_Combos[kRightItem].m_Ctrl.SetItemList(&m_RightItems);
     RefreshLeftVar();
-    if (m_Combos[kItem].m_Ctrl.GetCurData() != item) OnLeftItemChanged();
+    // another subject has items of its own: their ranges apply at once
+    if (m_Combos[kItem].m_Ctrl.GetCurData() != item || who != m_nLastWho) OnLeftItemChanged();
+    m_nLastWho = who;
 
     const int source = m_Combos[kSource].m_Ctrl.GetCurData();
     for (int id : kRightSide) {

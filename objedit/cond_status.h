@@ -38,6 +38,7 @@ public:
     cVector<cCtrlEditValItem<int32_t>> m_Vals;
     cVector<cCtrlCheckItem<int8_t>> m_Checks;
     cVector<cCtrlButtonItem> m_Buttons;
+    int m_nLastWho = 0;  // the subject UpdateCtrls last saw
 };
 
 // The status entry whose range and percent choice the status condition's
