@@ -107,8 +107,12 @@ TEST_F(CondDialogs, NewConditionOfEachKindTakesItsDefaults) {
         ++kind;
         cEdCond cond;
         DialogQueue queue;
-        queue.Add(c.caption, [](HWND dlg) { ClickItem(dlg, 1000); });
+        queue.Add(c.caption, [kind](HWND dlg) {
+            TourShot(dlg, ("cond_kind_" + std::to_string(kind)).c_str());
+            ClickItem(dlg, 1000);
+        });
         const int r = RunSelect(&cond, 1, 1, [&](HWND dlg) {
+            if (kind == 1) TourShot(dlg, "cond_select");
             char text[64] = "";
             GetDlgItemTextA(dlg, c.button, text, sizeof text);
             EXPECT_STREQ(c.caption, text);
@@ -208,6 +212,7 @@ TEST_F(CondDialogs, StatusRangesFollowTheItem) {
         RunKind<cCondKindDlgStatus>(IDD_COND_STATUS, &cond, 1, [&](HWND dlg) {
             ChooseItem(dlg, IDC_COND_STATUS_WHO, c.who);
             ChooseItem(dlg, IDC_COND_STATUS_ITEM, c.item);
+            if (c.who == 2 && c.item == 0) TourShot(dlg, "cond_status_system");
             EXPECT_EQ(c.percent, Enabled(dlg, IDC_COND_STATUS_PERCENT)) << c.who << "/" << c.item;
             TypeInto(dlg, IDC_COND_STATUS_VALUE, c.typed);
             ClickItem(dlg, 1000);
@@ -383,6 +388,7 @@ int RunKey(cEdKeyCond* key, const std::function<void(HWND)>& script) {
 TEST(KeyCondDialog, PressTimesAndKeys) {
     cEdKeyCond key;
     EXPECT_EQ(1, RunKey(&key, [](HWND dlg) {
+        TourShot(dlg, "keycond");
         EXPECT_EQ("1", ItemText(dlg, IDC_KEYCOND_MIN));
         EXPECT_EQ("1", ItemText(dlg, IDC_KEYCOND_MAX));
         ClickItem(dlg, 1000);

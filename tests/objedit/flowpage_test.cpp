@@ -151,6 +151,7 @@ TEST_F(FlowPage, BuiltFlowIsAppliedSavedAndReadBack) {
     EXPECT_EQ(3, RowCount(Item(IDC_FP_CMDS)));
     ChooseItem(Page(), IDC_FP_TIMING, 1);
     EXPECT_FALSE(IsWindowEnabled(Item(IDC_FP_GROUP)));
+    TourShot(Sheet(), "flow_page");
 
     ClickWindow(GetDlgItem(Sheet(), kApplyButton));
     ASSERT_TRUE(PumpUntilIdle());
@@ -242,6 +243,7 @@ TEST(NestedFlowPage, OkWritesTheFlowsBack) {
             EXPECT_FALSE(IsWindowVisible(GetDlgItem(dlg, IDC_FP_INHERIT)));
             EXPECT_EQ(3, RowCount(GetDlgItem(dlg, IDC_FP_FLOWS)));
             ChooseItem(dlg, IDC_FP_TIMING, 19);
+            if (ok) TourShot(dlg, "flow_page_nested");
             ClickItem(dlg, ok ? 1000 : 1001);
         });
         delete page;
