@@ -5,6 +5,8 @@
 #include "app/services.h"
 #include "base/msgbox.h"
 #include "cmdedit/cmd_words.h"
+#include "cmdedit/cmdselect_dlg.h"
+#include "cmdedit/cmdselect_dlg_res.h"
 #include "listctrl/listctrl_res.h"
 #include "model/cmd_tables.h"
 #include "objedit/blockpage.h"
@@ -106,7 +108,10 @@ cFlowPage::~cFlowPage() {
     DestroyModeless();
     SafeDelete(&m_pCondDlg);
     SafeDelete(&m_pKeyDlg);
+    SafeDelete(&m_pCmdDlg);
     if (g_FlowPage == this) g_FlowPage = nullptr;
+    if (g_CharaFlowCmdList == &CmdList()) g_CharaFlowCmdList = nullptr;
+    if (g_NestedFlowCmdList == &CmdList()) g_NestedFlowCmdList = nullptr;
 }
 
 void cFlowPage::Load(cEdChara* record) {
@@ -170,6 +175,7 @@ void cFlowPage::AttachLists(bool enter) {
 void cFlowPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     g_FlowPage = this;
+    (m_bNested ? g_NestedFlowCmdList : g_CharaFlowCmdList) = &CmdList();
     if (m_bNested) SetWindowTextA(m_hWnd, "フローデータ");
     ShowWindow(GetDlgItem(m_hWnd, IDC_FP_CANVAS), SW_HIDE);
     m_bLoading = 1;
@@ -341,7 +347,7 @@ void cFlowPage::InsertAndEdit(int which) {
             if (list.GetCurSel() == -1) return;
             if (!list.Insert()) return;
             req.m_pRecord = &m_Flow.m_Commands[list.GetSelData()];
-            result = g_RunCmdDialog ? g_RunCmdDialog(this, &req, &list, 0) : 0;
+            result = RunCmdDialog(&req, 0);
             if (result) {
                 list.Fill();
                 list.SelectNext(1);
@@ -352,6 +358,13 @@ void cFlowPage::InsertAndEdit(int which) {
         }
     }
     StoreFlow();
+}
+
+int cFlowPage::RunCmdDialog(cEditReq* req, int centre) {
+    cCtrlList<cEdCommand>& list = CmdList();
+    if (g_RunCmdDialog) return g_RunCmdDialog(this, req, &list, centre);
+    // a new command's selection is placed over the list, an edited one centred on it
+    return list.Edit(&m_pCmdDlg, IDD_CMD_SELECT, req, &g_WndRegistry, kEditWndKeep, centre, centre ? nullptr : &list);
 }
 
 void cFlowPage::EditRecord(int which) {
@@ -377,7 +390,7 @@ void cFlowPage::EditRecord(int which) {
             cCtrlList<cEdCommand>& list = CmdList();
             if (list.GetSelData() == -1) return;
             req.m_pRecord = &m_Flow.m_Commands[list.GetSelData()];
-            result = g_RunCmdDialog ? g_RunCmdDialog(this, &req, &list, 1) : 0;
+            result = RunCmdDialog(&req, 1);
             if (result) {
                 list.Fill();
                 list.Redraw();
@@ -556,6 +569,8 @@ LRESULT cFlowPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         g_StageEdit.m_Commands = CmdList().m_Clip;
         m_bInit = 0;
         if (g_FlowPage == this) g_FlowPage = nullptr;
+        if (g_CharaFlowCmdList == &CmdList()) g_CharaFlowCmdList = nullptr;
+        if (g_NestedFlowCmdList == &CmdList()) g_NestedFlowCmdList = nullptr;
     }
     const LRESULT r = DefMsgProc(hwnd, msg, wp, lp);
     if (m_bInit && IsActive()) {

@@ -21,11 +21,11 @@
 
 class cCondSelectDlg;
 class cKeyCondDlg;
+class cCmdSelectDlg;
 
-// Runs the command selection on the request's command (the list's owner
-// page as parent, placed over the control, centred when centre is set):
-// 1 when the command was stored, 0 when cancelled. While none is set every
-// request counts as cancelled.
+// Stands in for the command selection (dialog 205) when set: runs on the
+// request's command (the page as parent, placed over the control, centred
+// when centre is set); 1 when the command was stored, 0 when cancelled.
 typedef int (*CmdDialogFn)(cDlg* owner, cEditReq* req, cCtrl* over, int centre);
 extern CmdDialogFn g_RunCmdDialog;
 
@@ -64,6 +64,7 @@ public:
     CmdSummaryFunc m_Summary[kCmdKindCount];
     cCondSelectDlg* m_pCondDlg = nullptr;
     cKeyCondDlg* m_pKeyDlg = nullptr;
+    cCmdSelectDlg* m_pCmdDlg = nullptr;
 
     cVector<cString> m_IdNames, m_GroupNames, m_JudgeNames, m_TimingNames;
     cVector<cCtrlListItem<cEdFlow>> m_FlowList;
@@ -97,6 +98,8 @@ private:
     void ShowNo();
     bool ListCommand(WPARAM wp);
     void Changed();
+    // Runs the command selection on the request (see g_RunCmdDialog).
+    int RunCmdDialog(cEditReq* req, int centre);
 };
 
 // The live flows page (null when none).

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/services.h"
+#include "cmdedit/cmdselect_dlg.h"
 #include "base/record.h"
 #include "model/palette.h"
 #include "model/prjoption.h"
@@ -183,6 +184,32 @@ TEST_F(FlowPage, BuiltFlowIsAppliedSavedAndReadBack) {
     EXPECT_EQ(f, copy);
     // the other entry is untouched
     EXPECT_TRUE(back.m_PalCharas[2].m_Flows.size() <= 1u);
+}
+
+// Without a stand-in the command list runs the command selection: the
+// pressed kind's page stores the command; an existing command opens its
+// page at once.
+TEST_F(FlowPage, CommandThroughTheSelection) {
+    g_RunCmdDialog = nullptr;
+    OpenFlows(1);
+    DialogQueue queue;
+    queue.Add("コマンド", [](HWND dlg) { ClickItem(dlg, CmdKindButton(1)); });
+    queue.Add("ウエイト", [](HWND dlg) { ClickItem(dlg, 1000); });
+    Press(IDC_FP_CMD_INSERT);
+    EXPECT_EQ(0, queue.Pending());
+    ASSERT_EQ(2, RowCount(Item(IDC_FP_CMDS)));
+    EXPECT_NE(std::string::npos, RowText(Item(IDC_FP_CMDS), 0).find("ウエイト"));
+    EXPECT_EQ("1 ×1 - -", RowText(Item(IDC_FP_FLOWS), 0));
+    bool selectionSeen = false;
+    queue.Add("ウエイト", [&](HWND dlg) {
+        selectionSeen = FindWindowA("#32770", "コマンド") && IsWindowVisible(FindWindowA("#32770", "コマンド"));
+        ClickItem(dlg, 1001);
+    });
+    ClickRow(Item(IDC_FP_CMDS), 0);
+    Press(IDC_FP_CMD_EDIT);
+    EXPECT_EQ(0, queue.Pending());
+    EXPECT_FALSE(selectionSeen);
+    EXPECT_EQ(2, RowCount(Item(IDC_FP_CMDS)));
 }
 
 // A cancelled insertion leaves no trace; the only flow cannot be deleted.
