@@ -212,6 +212,20 @@ TEST_F(FlowPage, CommandThroughTheSelection) {
     EXPECT_EQ(2, RowCount(Item(IDC_FP_CMDS)));
 }
 
+// A sheet that opens on the flows page (the page last shown) still writes
+// the character back on OK and enables the other windows when it closes.
+TEST_F(FlowPage, SheetOpenedOnTheFlowsPageWritesBack) {
+    g_LastSheetPage[1] = 1;
+    ASSERT_TRUE(OpenCharaSheetForEntry(nullptr, 1, 2));
+    ASSERT_TRUE(PumpUntil([&] { return Sheet() && Item(IDC_FP_FLOWS) != nullptr; }, 10000));
+    ASSERT_TRUE(PumpUntilIdle());
+    ChooseItem(Page(), IDC_FP_TIMING, 7);
+    Close(IDOK);
+    ASSERT_FALSE(g_Stage.m_PalCharas[2].m_Flows.empty());
+    EXPECT_EQ(7, g_Stage.m_PalCharas[2].m_Flows[0].m_nTiming);
+    EXPECT_EQ(1, g_LastSheetPage[1]);
+}
+
 // A cancelled insertion leaves no trace; the only flow cannot be deleted.
 TEST_F(FlowPage, CancelledInsertAndLastFlowStay) {
     OpenFlows(2);
