@@ -474,15 +474,6 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
         case ID_STAGE_SETTINGS:
             if (open) OpenStageSettingSheet(this, &g_WndRegistry);
             break;
-        case ID_FILE_CLOSE: {
-            HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-            g_StageEdit.m_bOpen = 0;
-            g_StageEdit.m_strPath = "";
-            g_Stage.SetDefault();
-            Rebuild();
-            g_StageEdit.m_bModified = 0;
-            SetCursor(old ? old : LoadCursor(nullptr, IDC_ARROW));
-            break;
         case ID_FILE_SAVE:
         case ID_ACC_SAVE:
         case ID_FILE_SAVE_AS:
