@@ -107,8 +107,13 @@ protected:
     void Choose(int id, int steps) {
         HWND combo = Item(id);
         ASSERT_TRUE(combo);
-        ClickWindow(combo);
-        ASSERT_TRUE(PumpUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+        // a click right after the list closed may only end the closing
+        bool dropped = false;
+        for (int i = 0; i < 3 && !dropped; ++i) {
+            ClickWindow(combo);
+            dropped = PumpUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 1500);
+        }
+        ASSERT_TRUE(dropped);
         for (int i = 0; i < (steps < 0 ? -steps : steps); ++i) PressKey(steps < 0 ? VK_UP : VK_DOWN);
         PressKey(VK_RETURN);
         ASSERT_TRUE(PumpUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
