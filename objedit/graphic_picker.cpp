@@ -79,6 +79,8 @@ LRESULT cGraphicPickDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 1;
     }
     if (m_bInit && msg != WM_DESTROY && msg != WM_NCDESTROY) Draw();
+    // the sheet's control asks its owner to paint it
+    if (msg == WM_DRAWITEM && wp == IDC_GP_SHEET) return TRUE;
     return r;
 }
 

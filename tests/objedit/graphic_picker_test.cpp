@@ -94,6 +94,14 @@ TEST_F(Picker, DrawsTheSheetWithTheHoveredCellOutlined) {
             EXPECT_EQ(RGB(255, 255, 255), SurfacePixel(dib, 3 * 32 + 30, 4 * 32 + 16));
             // the cell beside it keeps its own pixels
             EXPECT_EQ(SheetCode(10 + sheet, 2 * 32 + 30, 4 * 32 + 16), SurfacePixel(dib, 2 * 32 + 30, 4 * 32 + 16));
+            // what the window shows, also after it has been painted anew
+            RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            PumpUntilIdle();
+            POINT at = {200, 400};
+            ClientToScreen(Sheet(wnd), &at);
+            HDC screen = GetDC(nullptr);
+            EXPECT_EQ(SheetCode(10 + sheet, 200, 400), GetPixel(screen, at.x, at.y)) << sheet;
+            ReleaseDC(nullptr, screen);
             if (sheet == 1) TourShot(wnd, "graphic_picker");
             PostMessageA(wnd, WM_CLOSE, 0, 0);
             PumpUntil([&] { return !IsWindow(wnd); });
