@@ -549,6 +549,28 @@ TEST_F(CmdPages, SwordTimeFollowsItsType) {
     EXPECT_EQ(0, cmd.m_spShot->m_bUserFaction);
 }
 
+// A sword type or a shot record that a damaged file left out: the page
+// reads no record past the table and makes the missing record, so the
+// controls have fields to show and OK has somewhere to store.
+TEST_F(CmdPages, DamagedSwordAndShotCommands) {
+    cEdCommand sword = Command(kCmdSword);
+    NewShared(sword.m_spShot);
+    sword.m_spShot->m_nMoveType = 9;  // three sword types
+    sword.m_nTime = 33;
+    EXPECT_EQ(1, Run(&sword, 0, [](HWND dlg) {
+        EXPECT_EQ("33", Text(dlg, IDC_SW_TIME));
+        End(dlg, 1000);
+    }));
+    EXPECT_EQ(33, sword.m_nTime);
+
+    for (int kind : {kCmdShot, kCmdSword, kCmdSummonBlock, kCmdSummonChara, kCmdSummonItem}) {
+        cEdCommand cmd = Command(kind);
+        ASSERT_FALSE(cmd.m_spShot);
+        EXPECT_EQ(1, Run(&cmd, 0, [](HWND dlg) { End(dlg, 1000); })) << kind;
+        EXPECT_TRUE(cmd.m_spShot) << kind;
+    }
+}
+
 // Block summon: the defaults shown; "ブロックを消す" locks the palette, the
 // block and both fail boxes; the stage palette fills the entry list.
 TEST_F(CmdPages, BlockSummon) {

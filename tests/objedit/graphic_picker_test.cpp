@@ -79,10 +79,14 @@ TEST_F(Picker, DrawsTheSheetWithTheHoveredCellOutlined) {
         int16_t value = 0;
         cGraphicPickDlg* dlg = new cGraphicPickDlg(&value, sheet, nullptr, nullptr);
         RunModalScripted(dlg, 0, [&](HWND wnd) {
-            POINT pt = {3 * 32 + 16, 4 * 32 + 16};  // cell 49
-            ClientToScreen(wnd, &pt);
-            MoveMouseTo(pt.x, pt.y);
-            PumpUntil([&] { return dlg->m_nCell == 49; });
+            // cell 49, pointed at again until the picker has drawn it (the
+            // window may still be settling into its place)
+            PumpUntil([&] {
+                POINT pt = {3 * 32 + 16, 4 * 32 + 16};
+                ClientToScreen(wnd, &pt);
+                MoveMouseTo(pt.x, pt.y);
+                return dlg->m_nCell == 49;
+            }, 10000);
             const cDib& dib = dlg->m_Sheet.m_Ctrl.m_Offscreen;
             EXPECT_EQ(49, dlg->m_nCell);
             // inside the outlined cell and in another cell: the sheet's pixels
