@@ -3,6 +3,12 @@
 #include "cmdedit/cmdpage_move.h"
 #include "cmdedit/cmdpage_plain.h"
 #include "cmdedit/cmdpage_plain_res.h"
+// Jump, shot and sword pages; summon and flow operation pages.
+#include "cmdedit/cmdpage_flowop.h"
+#include "cmdedit/cmdpage_jump.h"
+#include "cmdedit/cmdpage_shot.h"
+#include "cmdedit/cmdpage_summon.h"
+#include "cmdedit/cmdpage_sword.h"
 
 // Pages of the individual kinds: one include and one table row each.
 
@@ -24,6 +30,14 @@ const cCmdPageEntry kPages[] = {
     {7, MakeCmdPage<cCmdDlgScreenAvoidMove>},
     {8, MakeCmdPage<cCmdDlgMoveDisable>},
     {9, MakeCmdPage<cCmdDlgTurn>},
+    // jump, shot and sword; summons and flow operation
+    {10, MakeCmdPage<cCmdDlgJump>},
+    {11, MakeCmdPage<cCmdDlgShot>},
+    {12, MakeCmdPage<cCmdDlgSword>},
+    {13, MakeCmdPage<cCmdDlgSummonBlock>},
+    {14, MakeCmdPage<cCmdDlgSummonChara>},
+    {15, MakeCmdPage<cCmdDlgSummonItem>},
+    {16, MakeCmdPage<cCmdDlgFlowOp>},
 };
 
 }  // namespace

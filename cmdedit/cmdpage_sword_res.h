@@ -1,0 +1,26 @@
+// Resource ids of the sword command page (dialog 224).
+#pragma once
+
+#define IDD_CMD_SWORD 224
+
+#define IDC_SW_POWER 1065
+#define IDC_SW_POWER_SPIN 1066
+#define IDC_SW_IMPACT 1067
+#define IDC_SW_IMPACT_SPIN 1068
+#define IDC_SW_TIME 1113
+#define IDC_SW_TIME_SPIN 1114
+#define IDC_SW_PARALLEL 1117
+#define IDC_SW_SOUND 1131
+#define IDC_SW_TRANSPARENT 1147
+#define IDC_SW_USER_FACTION 1148
+#define IDC_SW_TYPE 1221
+#define IDC_SW_EFFECT 1230
+#define IDC_SW_Z 1256
+#define IDC_SW_Z_SPIN 1257
+#define IDC_SW_FACTION 1261
+#define IDC_SW_FACTION_SPIN 1262
+#define IDC_SW_ANIME 1263
+#define IDC_SW_SCALE 1266
+#define IDC_SW_ITEM_PALETTE 1270
+#define IDC_SW_MUTE 1435
+#define IDC_SW_ITEM 12640
