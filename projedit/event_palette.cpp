@@ -8,6 +8,7 @@
 #include "projedit/event_palette_res.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
+#include "ui/dlghelpers.h"
 #include "ui/inputdlg.h"
 
 namespace {
@@ -242,11 +243,7 @@ LRESULT cEventPaletteDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY: {
             m_bDestroyed = 1;
             m_hWnd = nullptr;
-            RECT rc = {};
-            ::GetWindowRect(hwnd, &rc);
-            RECT client = {};
-            ::GetClientRect(hwnd, &client);
-            Placement().Set(rc.left, rc.top, client.right, client.bottom);
+            StoreWindowPlace(hwnd, &Placement());
             EditConfig.Save(g_EditConfigPath.CStr());
             return 1;
         }

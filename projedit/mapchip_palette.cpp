@@ -5,6 +5,7 @@
 #include "model/worldmap.h"
 #include "model/worldmap_edit.h"
 #include "projedit/mapchip_palette_res.h"
+#include "ui/dlghelpers.h"
 
 namespace {
 
@@ -99,11 +100,7 @@ LRESULT cMapChipPaletteDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY: {
             m_bDestroyed = 1;
             m_hWnd = nullptr;
-            RECT rc = {};
-            ::GetWindowRect(hwnd, &rc);
-            RECT client = {};
-            ::GetClientRect(hwnd, &client);
-            Placement().Set(rc.left, rc.top, client.right, client.bottom);
+            StoreWindowPlace(hwnd, &Placement());
             EditConfig.Save(g_EditConfigPath.CStr());
             return 1;
         }

@@ -296,11 +296,7 @@ LRESULT cWorldMapDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY: {
             m_bDestroyed = 1;
             m_hWnd = nullptr;
-            RECT rc = {};
-            ::GetWindowRect(hwnd, &rc);
-            RECT client = {};
-            ::GetClientRect(hwnd, &client);
-            Placement().Set(rc.left, rc.top, client.right, client.bottom);
+            StoreWindowPlace(hwnd, &Placement());
             EditConfig.Save(g_EditConfigPath.CStr());
             g_WorldMapEdit.ClearHistory();
             StageEditorOnWorldMapClosed();

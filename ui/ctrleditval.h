@@ -292,9 +292,9 @@ private:
         param.Set(spinId, m_hWnd, m_lpData, m_Step, m_Min, m_Max, m_Min < T());
         m_Spin.Attach(owner, param);
         if (!m_Spin.m_hWnd) return;
-        // A right-aligned up-down control takes its width off the buddy each
-        // time the buddy is set: a page that binds its controls again (a new
-        // record) must not shrink the edit away.
+        // An up-down control aligned to its buddy takes its own width off the
+        // buddy each time it is given one: a page that binds its controls
+        // again (a new record) would shrink the edit to nothing.
         if (reinterpret_cast<HWND>(SendMessageA(m_Spin.m_hWnd, UDM_GETBUDDY, 0, 0)) != m_hWnd)
             SendMessageA(m_Spin.m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(m_hWnd), 0);
         m_Spin.RemoveStyle(UDS_SETBUDDYINT);

@@ -5,6 +5,7 @@
 #include "base/mcisound.h"
 #include "base/msgbox.h"
 #include "model/database.h"
+#include "model/prjoption.h"
 
 namespace {
 
@@ -78,4 +79,12 @@ int PlayTableSound(HWND owner, int index) {
         return 0;
     }
     return 1;
+}
+
+void StoreWindowPlace(HWND hwnd, cEdWindowPlace* place) {
+    RECT rc = {};
+    ::GetWindowRect(hwnd, &rc);
+    RECT client = {};
+    ::GetClientRect(hwnd, &client);
+    place->Set(rc.left, rc.top, client.right, client.bottom);
 }

@@ -13,6 +13,8 @@
 #include "ui/ctrl.h"
 #include "ui/ctrlcombo.h"
 
+class cEdWindowPlace;
+
 // Destroys the pointed-to object and clears the pointer; a null pointer is
 // left alone. The pointer is cleared before the object goes, so code that the
 // destructor runs never sees a half-destroyed object through it. Returns the
@@ -25,6 +27,10 @@ T** SafeDelete(T** pp) {
     }
     return pp;
 }
+
+// Records where a tool window stands and how large its client area is, as
+// it closes, so that it opens there again.
+void StoreWindowPlace(HWND hwnd, cEdWindowPlace* place);
 
 // The number of decimal digits of the value's magnitude (1..10; 0 has one).
 int DigitCount(int32_t value);

@@ -281,4 +281,36 @@ TEST_F(CharaSheet, ControlRuleAndInheritChecks) {
     Close(IDCANCEL);
 }
 
+// The number boxes keep their edit beside the arrows however often the
+// page binds its controls again (each step to another entry, each return
+// to the page), and typing into one still reaches the record.
+TEST_F(CharaSheet, NumberBoxesKeepTheirWidthWhenRebound) {
+    ASSERT_TRUE(OpenCharaSheetForEntry(nullptr, 1, 1));
+    WaitOpen();
+    const int edits[][2] = {{IDC_CB_FACTION, IDC_CB_FACTION_SPIN}, {IDC_CB_CHARAID, IDC_CB_CHARAID_SPIN},
+                            {IDC_CB_CLONES, IDC_CB_CLONES_SPIN},   {IDC_CB_OFFSETX, IDC_CB_OFFSETX_SPIN},
+                            {IDC_CB_STEPX, IDC_CB_STEPX_SPIN},     {IDC_CB_OFFSETY, IDC_CB_OFFSETY_SPIN},
+                            {IDC_CB_STEPY, IDC_CB_STEPY_SPIN}};
+    auto width = [&](int id) {
+        RECT rc = {};
+        GetWindowRect(Item(id), &rc);
+        return static_cast<int>(rc.right - rc.left);
+    };
+    int first[7];
+    for (int i = 0; i < 7; ++i) {
+        first[i] = width(edits[i][0]);
+        // wide enough for a few digits: more than the arrows beside it
+        EXPECT_GT(first[i], width(edits[i][1])) << edits[i][0];
+    }
+    for (int step = 0; step < 4; ++step) Press(Item(IDC_CB_NEXT));
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(first[i], width(edits[i][0])) << edits[i][0];
+    }
+    Type(IDC_CB_FACTION, "6");
+    EXPECT_EQ("6", Text(IDC_CB_FACTION));
+    Press(GetDlgItem(Sheet(), kApplyButton));
+    EXPECT_EQ(6, g_Stage.m_PalCharas[1].m_Faction);
+    Close(IDCANCEL);
+}
+
 }  // namespace
