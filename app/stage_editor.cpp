@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <new>
+
 #include "app/db_open.h"
 #include "app/mainframe.h"
 #include "app/paths_table.h"
@@ -16,6 +18,8 @@
 #include "model/prjoption.h"
 #include "model/stage.h"
 #include "model/worldmap_edit.h"
+#include "objedit/charagroup_dlg.h"
+#include "objedit/charagroup_dlg_res.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "res/resource.h"
@@ -100,6 +104,7 @@ cStageEditorDlg::cStageEditorDlg(int templateId, cWnd* parent, int kind, cWndReg
 
 cStageEditorDlg::~cStageEditorDlg() {
     SafeDelete(&m_pWorldMap);
+    SafeDelete(&m_pCharaGroup);
     DestroyModeless();
     if (g_StageEditor == this) g_StageEditor = nullptr;
 }
@@ -727,7 +732,15 @@ void cStageEditorDlg::UpdateUndoButtons() {
 
 // Tool windows --------------------------------------------------------------
 
-void cStageEditorDlg::CreatePalettes() {}
+void cStageEditorDlg::CreatePalettes() {
+    // the character group window, shown with the character layer
+    SafeDelete(&m_pCharaGroup);
+    cCharaGroupDlg* group = new (std::nothrow) cCharaGroupDlg(IDD_CHARA_GROUP, this, kWndDialog, &g_WndRegistry);
+    if (!group) return;
+    m_pCharaGroup = group;
+    group->RunModeless(0, 0);
+    ShowCharaPalettes();
+}
 
 void cStageEditorDlg::ShowPalettes() {
     if (m_hWnd) ShowWindow(m_hWnd, SW_SHOW);

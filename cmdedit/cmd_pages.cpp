@@ -1,5 +1,6 @@
 #include "cmdedit/cmd_pages.h"
 
+#include "cmdedit/cmdpage_move.h"
 #include "cmdedit/cmdpage_plain.h"
 #include "cmdedit/cmdpage_plain_res.h"
 
@@ -14,7 +15,15 @@ struct cCmdPageEntry {
 
 // kind -> page class
 const cCmdPageEntry kPages[] = {
-    {0, nullptr},
+    {1, MakeCmdPage<cCmdDlgWait>},
+    {2, MakeCmdPage<cCmdDlgLineMove>},
+    {3, MakeCmdPage<cCmdDlgGroundTurnMove>},
+    {4, MakeCmdPage<cCmdDlgCircleMove>},
+    {5, MakeCmdPage<cCmdDlgRushMove>},
+    {6, MakeCmdPage<cCmdDlgHomingMove>},
+    {7, MakeCmdPage<cCmdDlgScreenAvoidMove>},
+    {8, MakeCmdPage<cCmdDlgMoveDisable>},
+    {9, MakeCmdPage<cCmdDlgTurn>},
 };
 
 }  // namespace
