@@ -94,3 +94,11 @@ void OnDatabaseClosed();
 // Rebuilds g_CharaBitmaps from the Bmp_CharaExc table; a bitmap that does
 // not load is reported with its path and ends the rebuild with false.
 bool BuildCharaBitmaps();
+
+// ---- Palette inheritance links -------------------------------------------
+// SetInherit (model/stage.h): links a block, character or item record to an
+// entry of the common palette (source 1) or the stage palette (source 2),
+// takes the flags given and applies the inheritance at once; a link to an
+// entry the palette does not hold (a negative index included) is cleared
+// with every flag. Source 0 (no inheritance) is taken as it is.
+void SetInherit(cSerialRecord* record, eObjType type, int kind, int16_t index, cVector<int8_t> flags);

@@ -9,6 +9,7 @@
 
 #include "app/globals.h"
 #include "app/mainframe.h"
+#include "app/palette_dlg.h"
 #include "app/paths_table.h"
 #include "app/project_load.h"
 #include "app/shell_hooks.h"
@@ -216,6 +217,8 @@ void cApp::OnIdle() {
     static const int kSheetOrder[kPaletteWindowCount] = {3, 4, 5, 0, 1, 2};
     for (int i : kSheetOrder) {
         cPropSheet* sheet = s_PaletteSheets[i];
+        if (!sheet)
+            if (cPaletteDlg* palette = dynamic_cast<cPaletteDlg*>(editor->m_pPalette[i])) sheet = palette->HeldSheet();
         if (editor->m_pPalette[i] && sheet) sheet->DrawCurPage();
     }
     if (editor->m_pDatabaseSheet) editor->m_pDatabaseSheet->DrawCurPage();

@@ -6,6 +6,8 @@
 
 #include "app/db_open.h"
 #include "app/mainframe.h"
+#include "app/palette_dlg.h"
+#include "app/palette_dlg_res.h"
 #include "app/paths_table.h"
 #include "app/project_editors.h"
 #include "app/shell.h"
@@ -103,6 +105,8 @@ cStageEditorDlg::cStageEditorDlg(int templateId, cWnd* parent, int kind, cWndReg
 }
 
 cStageEditorDlg::~cStageEditorDlg() {
+    // The palette windows: common blocks, characters, items, then the stage's.
+    for (cWnd*& palette : m_pPalette) SafeDelete(&palette);
     SafeDelete(&m_pWorldMap);
     SafeDelete(&m_pCharaGroup);
     DestroyModeless();
@@ -619,6 +623,7 @@ void cStageEditorDlg::OnStageSheetClosed() {
         ::GetClientRect(m_hWnd, &rc);
         SendMessageA(m_hWnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.right, rc.bottom));
     }
+    RelayoutPalettes();
     DrawPalettes();
     g_StageEdit.AllocUndo(g_Stage.m_UndoCount, g_Stage.m_Pitch, g_Stage.m_Height);
     UpdateUndoButtons();
@@ -733,13 +738,35 @@ void cStageEditorDlg::UpdateUndoButtons() {
 // Tool windows --------------------------------------------------------------
 
 void cStageEditorDlg::CreatePalettes() {
+    const bool open = g_StageEdit.m_bOpen != 0;
+    const int layer = g_StageEdit.m_nLayer;
+    // Common and stage windows of each kind in turn (the common one first:
+    // the stage one is placed below it).
+    static const int kOrder[6] = {0, 3, 1, 4, 2, 5};
+    void* const vectors[6] = {&g_CommonPalette.m_Blocks, &g_CommonPalette.m_Charas, &g_CommonPalette.m_Items,
+                              &g_Stage.m_PalBlocks,      &g_Stage.m_PalCharas,      &g_Stage.m_PalItems};
+    for (int i : kOrder) {
+        const int kind = i % 3;
+        const int stage = i >= 3 ? 1 : 0;
+        const int place = 1 + kind * 2 + stage;
+        const bool shown = open && kind == layer && EditConfig.m_Place[place].m_bShown;
+        SafeDelete(&m_pPalette[i]);
+        cPaletteDlg* dlg = new cPaletteDlg(IDD_PALETTE, this, kWndDialog, &g_WndRegistry, vectors[i], stage, kind);
+        m_pPalette[i] = dlg;
+        dlg->RunModeless(0, shown ? 1 : 0);
+    }
     // the character group window, shown with the character layer
     SafeDelete(&m_pCharaGroup);
     cCharaGroupDlg* group = new (std::nothrow) cCharaGroupDlg(IDD_CHARA_GROUP, this, kWndDialog, &g_WndRegistry);
     if (!group) return;
     m_pCharaGroup = group;
-    group->RunModeless(0, 0);
-    ShowCharaPalettes();
+    const bool shown = open && layer == 1 && EditConfig.m_Place[kPlaceCharaGroup].m_bShown;
+    group->RunModeless(0, shown ? 1 : 0);
+}
+
+void cStageEditorDlg::RelayoutPalettes() {
+    for (cWnd* p : m_pPalette)
+        if (cPaletteDlg* dlg = dynamic_cast<cPaletteDlg*>(p)) dlg->Relayout();
 }
 
 void cStageEditorDlg::ShowPalettes() {

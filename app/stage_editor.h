@@ -53,8 +53,10 @@ public:
 
     // Tool windows: the six palette windows (common blocks, characters,
     // items, then stage blocks, characters, items) and the character group
-    // window; they come with the palette editing.
+    // window.
     void CreatePalettes();
+    // Every palette window takes the size of its palette again.
+    void RelayoutPalettes();
     void ShowPalettes();
     void ShowBlockPalettes();
     void ShowCharaPalettes();

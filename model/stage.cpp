@@ -121,7 +121,9 @@ namespace {
 template <class T>
 void SetInheritOf(T& rec, int kind, int16_t index, cVector<int8_t>& flags) {
     const cVector<T>* v = (kind == 1 || kind == 2) ? PaletteVector<T>(kind) : nullptr;
-    const bool outside = (kind == 1 || kind == 2) && (!v || index >= static_cast<int>(v->size()));
+    // The index counts as unsigned: -1 is past the end of any palette.
+    const bool outside =
+        (kind == 1 || kind == 2) && (!v || static_cast<uint16_t>(index) >= static_cast<size_t>(v->size()));
     if (outside) {
         rec.m_InheritKind = 0;
         rec.m_InheritIndex = 0;

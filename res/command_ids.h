@@ -179,3 +179,23 @@
 #define ID_WORLD_EVENT_PALETTE 40072
 #define ID_WORLD_LAYER_CHIPS 40073
 #define ID_WORLD_EDIT_EVENT 50059
+
+// ---- Palette windows: toolbar 122, menu 168 and popup menu 179 ----
+#define ID_PEN_FREE 40044            // "普通"
+#define ID_PEN_LINE 40045            // "直線"
+#define ID_PEN_RECT 40046            // "矩形"
+#define ID_PEN_FILL 40047            // "塗り潰し"
+#define ID_PEN_EDIT 40087            // "パラメーターの編集"
+#define ID_RCLICK_EDIT 40139         // "右クリックでパレットデータの編集"
+#define ID_RCLICK_MENU 40140         // "右クリックでメニュー"
+#define ID_PAL_DATA_COUNT 40088      // "データ数の変更(&C)"
+#define ID_PAL_MOVE 40089            // "データの移動(&M)"
+#define ID_PAL_EDIT 40141            // "編集"
+#define ID_PAL_CUT 40142             // "切り取り"
+#define ID_PAL_COPY 40143            // "コピー"
+#define ID_PAL_PASTE 40144           // "貼り付け"
+#define ID_PAL_DELETE 40145          // "削除"
+#define ID_PAL_INSERT_NEW 40146      // "新規挿入"
+#define ID_PAL_INSERT_COPIED 40147   // "コピーしたデータを挿入"
+#define ID_PAL_APPEND_COPIED 40151   // "末尾へコピーしたデータを作成"
+#define ID_PAL_APPEND_NEW 40152      // "末尾へ新規作成"

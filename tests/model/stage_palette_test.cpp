@@ -178,6 +178,17 @@ TEST_F(StagePalette, SetInheritClearsALinkPastThePalette) {
     EXPECT_EQ(item.m_InheritIndex, 0);
     for (int8_t f : item.m_bbInherit) EXPECT_EQ(f, 0);
 
+    // a negative index is past the end of any palette
+    item.m_InheritKind = 1;
+    item.m_InheritIndex = 1;
+    item.m_bbInherit.Reset(kItemInheritCount);
+    item.m_bbInherit[0] = 1;
+    SetInherit(&item, kObjItem, 1, -1, cVector<int8_t>(kItemInheritCount, 1));
+    EXPECT_EQ(item.m_InheritKind, 0);
+    EXPECT_EQ(item.m_InheritIndex, 0);
+    EXPECT_EQ(item.m_bbInherit.size(), static_cast<size_t>(kItemInheritCount));
+    for (int8_t f : item.m_bbInherit) EXPECT_EQ(f, 0);
+
     // a flag vector of another length is taken all the same
     SetInherit(&item, kObjItem, 1, 0, cVector<int8_t>(3, 1));
     EXPECT_EQ(item.m_InheritKind, 1);
