@@ -8,6 +8,7 @@
 #include "app/mainframe.h"
 #include "app/palette_dlg.h"
 #include "app/palette_dlg_res.h"
+#include "app/newstage_dlg.h"
 #include "app/paths_table.h"
 #include "app/project_editors.h"
 #include "app/shell.h"
@@ -441,6 +442,13 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
     }
     const bool open = g_StageEdit.m_bOpen != 0;
     switch (LOWORD(wp)) {
+        case ID_FILE_NEW:
+        case ID_ACC_NEW:
+            if (RunNewStageDlg(this)) {
+                Rebuild();
+                g_StageEdit.m_bModified = 0;
+            }
+            break;
         case ID_FILE_CLOSE: {
             HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
             g_StageEdit.m_bOpen = 0;

@@ -9,6 +9,7 @@
 #include "model/stage.h"
 #include "objedit/blockpage.h"
 #include "objedit/charapage_basic_res.h"
+#include "objedit/obj_lists.h"
 #include "res/command_ids.h"
 
 CondDialogFn g_RunCondDialog = nullptr;
@@ -111,7 +112,7 @@ void cCharaPageBasic::FillParams() {
     m_Checks[2].m_Param.Set(IDC_CB_FLIPX, &c.m_OffsetXFlip);
     m_Checks[3].m_Param.Set(IDC_CB_FLIPY, &c.m_OffsetYFlip);
     for (int i = 0; i < kGroupCount; ++i) m_Inherits[i].m_Param.Set(kInheritFirst + i, &c.m_bbInherit[i]);
-    m_Lists[0].m_Param.Set(IDC_CB_CONDS, nullptr, &c.m_AppearConds, nullptr, 1, AppearCondText, 0, 0, 99, 0, 1, 1);
+    DeclareAppearCondList(m_Lists[0].m_Param, &c.m_AppearConds, AppearCondText);
     m_Pictures[0].m_Param.Set(IDC_CB_PREVIEW, 32, 32);
     const int buttons[5] = {IDC_CB_COND_INSERT, IDC_CB_COND_EDIT, IDC_CB_COND_DELETE, IDC_CB_PREV, IDC_CB_NEXT};
     for (int i = 0; i < 5; ++i) m_Buttons[i].m_Param.Set(buttons[i]);
@@ -152,9 +153,7 @@ void cCharaPageBasic::BindRecord(const cEdChara& record) {
 void cCharaPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     AttachAll(true);
-    CondList().SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 0, 1);
-    CondList().SetAccelIds(40009, 40001, 40007, 0, 0, 0, 40032);
-    CondList().SetPopupIds(40038, 40039, 40040, 0, 0, 0, 40043);
+    SetExplicitKeys(CondList(), kAppearCondKeys);
     CondList().m_Clip = g_StageEdit.m_Conds;
     if (Target() == 2 || Target() == 3) {
         EnableId(IDC_CB_SOURCE, false);

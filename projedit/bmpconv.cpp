@@ -12,30 +12,14 @@
 #include "base/paths_win32.h"
 #include "model/prjoption.h"
 #include "projedit/bmpconv_res.h"
+#include "projedit/proj_lists.h"
 
 cBmpConvDlg* cBmpConvDlg::s_pThis = nullptr;
-
-namespace {
-
-void FileRowText(cString* out, int, const cString* name) {
-    out->Format("%s", name->c_str());
-}
-
-const int kMaxFiles = 1000;
-
-}  // namespace
 
 cBmpConvDlg::cBmpConvDlg(cDlg* parent, cWndRegistry* registry) : cDlg(IDD_BMPCONV, parent, kWndDialog, registry) {
     s_pThis = this;
     SetLayout(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
-    cCtrlListParam<cString>& lp = m_List.m_Param;
-    lp.m_nId = IDC_BMPCONV_LIST;
-    lp.m_lpSource = &m_Files;
-    lp.m_lpWork = &m_Files;
-    lp.m_nMinCount = 0;
-    lp.m_nMaxCount = kMaxFiles;
-    lp.m_bSeparator = 1;
-    lp.m_lpfnText = FileRowText;
+    DeclareFileNameList(m_List.m_Param, &m_Files);
 
     m_Checks.resize(3);
     m_Checks[0].m_Param.Set(IDC_BMPCONV_USE_TRANS, &EditConfig.m_bConvUseTransparent);
@@ -74,21 +58,27 @@ void cBmpConvDlg::UpdateCtrls() {
     EnableCtrl(m_Strs, IDC_BMPCONV_FOLDER, EditConfig.m_bConvSameFolder == 0);
 }
 
-bool cBmpConvDlg::AddName(const cString& given) {
-    // ".\a.bmp" and "a.bmp" are one file
+namespace {
+
+// ".\a.bmp" and "a.bmp" are one file.
+cString PlainName(const cString& given) {
     cString name = given;
     while (name.size() > 2 && name[0] == '.' && name[1] == '\\') name.erase(0, 2);
-    for (int i = 0; i < static_cast<int>(m_Files.size()); ++i)
-        if (m_Files[i] == name) return false;
-    if (static_cast<int>(m_Files.size()) >= kMaxFiles) return false;
-    m_Files.push_back(name);
-    return true;
+    return name;
+}
+
+}  // namespace
+
+bool cBmpConvDlg::AddName(const cString& given) {
+    const size_t before = m_Files.size();
+    m_List.m_Ctrl.AddItem(PlainName(given), 1);
+    return m_Files.size() > before;
 }
 
 void cBmpConvDlg::AddNames(const cVector<cString>& names) {
-    for (int i = 0; i < static_cast<int>(names.size()); ++i) AddName(names[i]);
-    m_List.m_Ctrl.Fill();
-    m_List.m_Ctrl.Redraw();
+    cVector<cString> plain;
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) plain.push_back(PlainName(names[i]));
+    m_List.m_Ctrl.AddItems(plain, 1);
 }
 
 void cBmpConvDlg::ClearNames() {

@@ -6,23 +6,13 @@
 #include "base/bgm.h"
 #include "model/graphic_kinds.h"
 #include "projedit/database.h"
+#include "projedit/proj_lists.h"
 
 cEdAnime* g_EditAnime = nullptr;
 
 namespace {
 
 const int kTicksPerTenth = 6;  // the preview runs at 60 ticks a second
-
-void FrameText(cString* out, int, const cEdAnimeFrame* f) {
-    if (f->m_RunCommand)
-        out->Format("実行 %d-%d", f->m_Cell, f->m_Time);
-    else
-        out->Format("%d-%d", f->m_Cell, f->m_Time);
-}
-
-void SlotText(cString* out, int, const cEdAnime* a) {
-    out->Format("%s ×%d", a->m_Name.c_str(), static_cast<int>(a->m_Frames.size()));
-}
 
 // The sample controls 1254, 1036, 1038 and 1446 after the kind shown.
 template <class P>
@@ -160,8 +150,7 @@ cDbPageAnimeSet::cDbPageAnimeSet(cDlg* parent, cWndRegistry* registry)
     AddShort(IDC_ANIME_SAMPLE_NO, &m_Edit.m_Animes[0].m_SampleNo, 1, 119, IDC_ANIME_SAMPLE_NO_SPIN);
     AddButton(IDC_ANIME_PICK);
     AddShort(IDC_ANIME_SAMPLE_CELL, &m_Edit.m_Animes[0].m_SampleCell, 0, 19, IDC_ANIME_SAMPLE_CELL_SPIN);
-    m_Slots.m_Param.Set(IDC_ANIMESET_SLOTS, nullptr, &m_Edit.m_Animes, nullptr, 0, SlotText, 0,
-                        cEdAnimeSet::kSlotCount, cEdAnimeSet::kSlotCount, 0, 0, 0);
+    DeclareAnimeSlotList(m_Slots.m_Param, &m_Edit.m_Animes);
     m_Preview.m_Param.Set(IDC_ANIME_PREVIEW, 32, 32);
 }
 
@@ -241,8 +230,7 @@ cAnimePatternDlg::cAnimePatternDlg(int dlgId, cDlg* parent, int kind, cWndRegist
     cDatabaseSheet* sheet = page ? page->Sheet() : nullptr;
     if (sheet && sheet->m_lpAnimeSet) m_nSlot = sheet->m_lpAnimeSet->CurSlot();
     if (m_lpAnime && m_lpAnime->m_Frames.empty()) m_lpAnime->m_Frames.resize(1);
-    m_List.m_Param.Set(IDC_PATTERN_FRAMES, m_lpAnime ? &m_lpAnime->m_Frames : nullptr, &m_Frames, &m_Edit, 1,
-                       FrameText, 0, 1, 99, 0, 1, 0);
+    DeclareAnimeFrameList(m_List.m_Param, m_lpAnime ? &m_lpAnime->m_Frames : nullptr, &m_Frames, &m_Edit);
     m_Run.m_Param.Set(IDC_PATTERN_RUN, &m_Edit.m_RunCommand);
     m_Cell.m_Param.Set(IDC_PATTERN_CELL, &m_Edit.m_Cell, 0, 299, IDC_PATTERN_CELL_SPIN, 1);
     m_Time.m_Param.Set(IDC_PATTERN_TIME, &m_Edit.m_Time, 1, 9999, IDC_PATTERN_TIME_SPIN, 1);
@@ -260,7 +248,7 @@ void cAnimePatternDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrl(m_Cell);
     AddCtrl(m_Time);
     m_Preview.m_Ctrl.Attach(this, m_Preview.m_Param);
-    m_List.m_Ctrl.SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 1, 1);
+    SetInsertListKeys(m_List.m_Ctrl);
     m_List.m_Ctrl.SetCurSel(0, 1);
     cDbPageBase* page = dynamic_cast<cDbPageBase*>(m_lpParentClass);
     cDatabaseSheet* sheet = page ? page->Sheet() : nullptr;

@@ -1,12 +1,10 @@
 #include "projedit/dbeffect.h"
 
+#include "projedit/proj_lists.h"
+
 namespace {
 
 const sDbFileDialog kEffectFile = {"bmp\\effect\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
-
-void FrameText(cString* out, int, const cEdEffectFrame* f) {
-    out->Format("%d-%d", f->m_Cell, f->m_Time);
-}
 
 }  // namespace
 
@@ -19,13 +17,13 @@ cDbPageEffect::cDbPageEffect(cDlg* parent, cWndRegistry* registry)
     AddButton(IDC_EFFECT_INSERT);
     AddButton(IDC_EFFECT_EDIT);
     AddButton(IDC_EFFECT_DELETE);
-    m_Frames.m_Param.Set(IDC_EFFECT_FRAMES, nullptr, &m_Edit.m_Frames, nullptr, 1, FrameText, 0, 1, 99, 0, 1, 0);
+    DeclareEffectFrameList(m_Frames.m_Param, &m_Edit.m_Frames);
 }
 
 void cDbPageEffect::AttachOwn() {
     AddCtrl(m_Frames);
     m_PopupLists.push_back(&m_Frames.m_Ctrl);
-    m_Frames.m_Ctrl.SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 1, 1);
+    SetInsertListKeys(m_Frames.m_Ctrl);
     FindFileCtrls(IDC_DB_PATH);
 }
 

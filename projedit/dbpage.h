@@ -14,6 +14,7 @@
 #include "base/str.h"
 #include "listctrl/listctrl_res.h"
 #include "projedit/database_res.h"
+#include "projedit/proj_lists.h"
 #include "ui/ctrlbutton.h"
 #include "ui/ctrlcheck.h"
 #include "ui/ctrlcombo.h"
@@ -86,7 +87,7 @@ public:
             table->resize(1);
         }
         m_Work = *table;
-        m_List.m_Param.Set(listId, table, &m_Work, &m_Edit, 1, NameText, 1, 1, max, hidden, 1, 0);
+        DeclareDbTableList(m_List.m_Param, listId, table, &m_Work, &m_Edit, max, hidden);
         m_Buttons.resize(3);
         m_Buttons[0].m_Param.Set(IDC_DB_NEW);
         m_Buttons[1].m_Param.Set(IDC_DB_CLEAR);
@@ -127,7 +128,7 @@ public:
         AddCtrls(m_Combos);
         AddCtrls(m_ByteCombos);
         AttachOwn();
-        m_List.m_Ctrl.SetKeys(IDA_LIST_1, IDM_LIST_1, 0, 1);
+        SetDbTableKeys(m_List.m_Ctrl);
         Reload();
         m_List.m_Ctrl.SetCurSel(0, 1);
         ShowFields();
@@ -297,7 +298,6 @@ protected:
         m_pSameCheck = &FindCtrl(m_Checks, IDC_DB_SAME_AS_FILE)->m_Ctrl;
     }
 
-    static void NameText(cString* out, int, const T* record) { out->Format("%s", record->m_Name.c_str()); }
 
     cVector<cCtrlButtonItem> m_Buttons;
     cVector<cCtrlEditStrItem> m_Strs;

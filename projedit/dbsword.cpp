@@ -1,13 +1,10 @@
 #include "projedit/dbsword.h"
 
+#include "projedit/proj_lists.h"
+
 namespace {
 
 const sDbFileDialog kSwordFile = {"bmp\\sword\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
-
-void PosText(cString* out, int, const cEdSwordPos* p) {
-    out->Format("%s(%d,%d) 横%d 縦%d 時間%d", SwordDirectionName(p->m_Direction).c_str(), p->m_OffsetX, p->m_OffsetY,
-                p->m_Width, p->m_Height, p->m_Time);
-}
 
 }  // namespace
 
@@ -22,14 +19,13 @@ cDbPageSwordType::cDbPageSwordType(cDlg* parent, cWndRegistry* registry)
     AddButton(IDC_SWORD_INSERT);
     AddButton(IDC_SWORD_EDIT);
     AddButton(IDC_SWORD_DELETE);
-    m_Positions.m_Param.Set(IDC_SWORD_POSITIONS, nullptr, &m_Edit.m_Positions, nullptr, 1, PosText, 0, 1, 99, 0, 1,
-                            0);
+    DeclareSwordPosList(m_Positions.m_Param, &m_Edit.m_Positions);
 }
 
 void cDbPageSwordType::AttachOwn() {
     AddCtrl(m_Positions);
     m_PopupLists.push_back(&m_Positions.m_Ctrl);
-    m_Positions.m_Ctrl.SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 1, 1);
+    SetInsertListKeys(m_Positions.m_Ctrl);
     // the name follows the left-facing bitmap
     FindFileCtrls(IDC_SWORD_LEFT);
 }

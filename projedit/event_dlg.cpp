@@ -7,6 +7,7 @@
 #include "cmdedit/cmd_words.h"
 #include "model/worldmap_edit.h"
 #include "projedit/event_dlg_res.h"
+#include "projedit/proj_lists.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "ui/dlghelpers.h"
@@ -14,16 +15,11 @@
 
 namespace {
 
-const int kMaxPages = 99;
 const int kWorldEventBitmap = 24;
 
 void TableToList(cVector<cString>* out, const char* const* table) {
     out->clear();
     for (int i = 0; table[i][0]; ++i) out->push_back(cString(table[i]));
-}
-
-void PageText(cString* out, int, const cEdEventPage* page) {
-    out->Format("ワールド番号 %d", page->m_WorldNo);
 }
 
 cWorldMapDlg* WorldMapWindow() {
@@ -57,16 +53,8 @@ cEventDlg::cEventDlg(cDlg* parent, cEdWorldEvent* event, cWndRegistry* registry,
     TableToList(&m_ClearNames, g_GameClearAction);
     TableToList(&m_CompareNames, g_CompareWord);
 
-    cCtrlListParam<cEdEventPage>& p = m_List.m_Param;
-    p.m_nId = IDC_EVENT_PAGES;
-    p.m_lpWork = &m_Pages;
-    p.m_lpEditBuf = &m_Page;
-    p.m_bMulti = 1;
-    p.m_lpfnText = PageText;
-    p.m_bNumbered = 1;
-    p.m_nMinCount = 1;
-    p.m_nMaxCount = kMaxPages;
-    p.m_bSeparator = 1;
+    // m_Pages is the dialog's copy of the event's pages, made above
+    DeclareEventPageList(m_List.m_Param, nullptr, &m_Pages, &m_Page);
 
     m_Strs.resize(3);
     m_Strs[0].m_Param.Set(IDC_EVENT_NAME, &m_Work.m_Name, 20, 1);

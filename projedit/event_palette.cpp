@@ -6,6 +6,7 @@
 #include "model/prjoption.h"
 #include "model/worldmap_edit.h"
 #include "projedit/event_palette_res.h"
+#include "projedit/proj_lists.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "ui/dlghelpers.h"
@@ -31,10 +32,6 @@ int InitY() {
     return StageEditorRect(&rc) ? rc.top + 10 : kNoInitPos;
 }
 
-void TemplateText(cString* out, int, const cEdWorldEvent* record) {
-    out->Format("%s", record->m_Name.CStr());
-}
-
 }  // namespace
 
 cEventPaletteDlg* cEventPaletteDlg::s_pThis = nullptr;
@@ -42,16 +39,7 @@ cEventPaletteDlg* cEventPaletteDlg::s_pThis = nullptr;
 cEventPaletteDlg::cEventPaletteDlg(cDlg* parent, cWndRegistry* registry)
     : cDlg(IDD_EVENT_PALETTE, parent, kWndDialog, registry, InitX(), InitY()) {
     s_pThis = this;
-    cCtrlListParam<cEdWorldEvent>& p = m_List.m_Param;
-    p.m_nId = IDC_EVPAL_LIST;
-    p.m_lpSource = nullptr;
-    p.m_lpWork = &g_WorldMap.m_Templates;  // edited in place
-    p.m_bMulti = 1;
-    p.m_lpfnText = TemplateText;
-    p.m_bNumbered = 1;
-    p.m_nMinCount = 1;
-    p.m_nMaxCount = kMaxTemplates;
-    p.m_bSeparator = 1;
+    DeclareEventPaletteList(m_List.m_Param, &g_WorldMap.m_Templates);
     m_Checks.resize(3);
     m_Checks[0].m_Param.Set(IDC_EVPAL_EDIT_PLACED, &EditConfig.m_bEventEditPlaced);
     m_Checks[1].m_Param.Set(IDC_EVPAL_EDIT_BEFORE, &EditConfig.m_bEventEditBefore);
