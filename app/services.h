@@ -102,3 +102,11 @@ bool BuildCharaBitmaps();
 // entry the palette does not hold (a negative index included) is cleared
 // with every flag. Source 0 (no inheritance) is taken as it is.
 void SetInherit(cSerialRecord* record, eObjType type, int kind, int16_t index, cVector<int8_t> flags);
+// --- The stage settings sheet ------------------------------------------------
+// Where the stage editor keeps the stage settings sheet; the registry clears
+// it when the sheet closes.
+cPropSheet** StageSheetHolder();
+// The sheet's basic page is being destroyed: the stage is validated, the
+// editor laid out for its size, the undo history sized again, the editor and
+// its palette windows shown and every registered window enabled.
+void OnStageSheetClosed();

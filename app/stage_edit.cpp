@@ -223,6 +223,10 @@ void ReleaseAll(cVector<T>& v) {
 
 }  // namespace
 
+uint64_t FreeMemoryForUndo() {
+    return FreeMemory();
+}
+
 int cStageEdit::StepBytes(int pitch, int height) {
     const uint64_t bytes = StepBytes64(pitch, height);
     return bytes > static_cast<uint64_t>(INT32_MAX) ? INT32_MAX : static_cast<int>(bytes);

@@ -190,6 +190,8 @@ public:
 // stand-in here. Null restores the system's figure.
 typedef uint64_t (*FreeMemoryFn)();
 void SetFreeMemorySource(FreeMemoryFn fn);
+// The free physical memory as the undo history sees it (the source above).
+uint64_t FreeMemoryForUndo();
 
 // Called after SelectLayer has made a layer current and set the tool again,
 // so that the stage editor can refresh its layer marks and palette windows

@@ -23,6 +23,7 @@
 #include "model/worldmap_edit.h"
 #include "objedit/charagroup_dlg.h"
 #include "objedit/charagroup_dlg_res.h"
+#include "projedit/stagesettings_sheet.h"
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "res/resource.h"
@@ -448,6 +449,9 @@ void cStageEditorDlg::OnCommand(WPARAM wp, LPARAM lp) {
                 Rebuild();
                 g_StageEdit.m_bModified = 0;
             }
+            break;
+        case ID_STAGE_SETTINGS:
+            if (open) OpenStageSettingSheet(this, &g_WndRegistry);
             break;
         case ID_FILE_CLOSE: {
             HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));

@@ -145,6 +145,8 @@ public:
     // registry clears them when they close.
     cPropSheet* m_pSystemSheet = nullptr;
     cPropSheet* m_pPrjOptionSheet = nullptr;
+    // The stage settings sheet, while open; the registry clears it.
+    cPropSheet* m_pStageSheet = nullptr;
 
 private:
     // What one view cell shows: per layer the icon's resolved drawing
