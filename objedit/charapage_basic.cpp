@@ -10,9 +10,11 @@
 #include "objedit/blockpage.h"
 #include "objedit/charapage_basic_res.h"
 #include "objedit/obj_lists.h"
+#include "objedit/cond_base.h"
+#include "objedit/cond_select.h"
 #include "res/command_ids.h"
 
-CondDialogFn g_RunCondDialog = nullptr;
+CondDialogFn g_RunCondDialog = RunCondSelectDlg;
 
 namespace {
 
@@ -47,10 +49,7 @@ bool PaletteTarget() { return Target() == 1 || Target() == 2; }
 
 }  // namespace
 
-void AppearCondText(cString* out, int, const cEdCond* cond) {
-    const int kind = cond ? cond->m_nKind : -1;
-    out->Format("%s", kind >= 0 && kind < kCondKindCount ? g_CondKind[kind] : "");
-}
+void AppearCondText(cString* out, int index, const cEdCond* cond) { CondRowText(out, index, cond); }
 
 cCharaPageBasic::cCharaPageBasic(int templateId, cDlg* parent, int kind, cWndRegistry* registry)
     : cCharaPage(templateId, parent, kind, registry, 0) {

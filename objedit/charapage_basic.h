@@ -20,7 +20,7 @@
 #include "ui/dlghelpers.h"
 
 // Runs the condition dialog on the request's record: 1 confirmed, 0
-// cancelled. While none is set, every request counts as cancelled.
+// cancelled; dialog 170 unless a caller puts another in its place.
 typedef int (*CondDialogFn)(cDlg* owner, cEditReq* req);
 extern CondDialogFn g_RunCondDialog;
 

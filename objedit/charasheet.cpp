@@ -8,6 +8,8 @@
 #include "model/stage.h"
 #include "objedit/charapage_basic.h"
 #include "objedit/charapage_basic_res.h"
+#include "objedit/flowpage.h"
+#include "objedit/flowpage_res.h"
 #include "ui/registry.h"
 
 int g_LastSheetPage[3] = {0, 0, 0};
@@ -59,6 +61,11 @@ void cCharaDataSheet::Open() {
         return;
     }
     m_pPages[0] = m_pBasic;
+    m_pPages[3] = new (std::nothrow) cFlowPage(IDD_FLOWPAGE, parent, kWndPage, m_lpRegistry);
+    if (!m_pPages[3]) {
+        OutOfMemory();
+        return;
+    }
     m_Pages.clear();
     for (cCharaPage* page : m_pPages)
         if (page) m_Pages.push_back(page);
@@ -67,6 +74,9 @@ void cCharaDataSheet::Open() {
     SetWindowTextA(m_hWnd, "キャラデータ");
     int last = g_LastSheetPage[1];
     if (last < 0 || last >= static_cast<int>(m_Pages.size())) last = 0;
+    // the first page writes the record back on Apply and runs the closing
+    // handler, so its window must exist whichever page the sheet opens on
+    SetCurPage(0);
     SetCurPage(last);
 }
 
