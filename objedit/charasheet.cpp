@@ -8,6 +8,10 @@
 #include "model/stage.h"
 #include "objedit/charapage_basic.h"
 #include "objedit/charapage_basic_res.h"
+#include "objedit/charapage_graphic.h"
+#include "objedit/charapage_graphic_res.h"
+#include "objedit/charapage_status.h"
+#include "objedit/charapage_status_res.h"
 #include "objedit/flowpage.h"
 #include "objedit/flowpage_res.h"
 #include "ui/registry.h"
@@ -61,6 +65,16 @@ void cCharaDataSheet::Open() {
         return;
     }
     m_pPages[0] = m_pBasic;
+    m_pPages[1] = new (std::nothrow) cCharaPageGraphic(IDD_CHARA_GRAPHIC, parent, kWndPage, m_lpRegistry);
+    if (!m_pPages[1]) {
+        OutOfMemory();
+        return;
+    }
+    m_pPages[2] = new (std::nothrow) cCharaPageStatus(IDD_CHARA_STATUS, parent, kWndPage, m_lpRegistry);
+    if (!m_pPages[2]) {
+        OutOfMemory();
+        return;
+    }
     m_pPages[3] = new (std::nothrow) cFlowPage(IDD_FLOWPAGE, parent, kWndPage, m_lpRegistry);
     if (!m_pPages[3]) {
         OutOfMemory();
