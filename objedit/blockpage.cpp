@@ -1,31 +1,549 @@
 #include "objedit/blockpage.h"
 
+#include <prsht.h>
+
 #include "app/services.h"
+#include "base/msgbox.h"
+#include "listctrl/listctrl_res.h"
+#include "model/database.h"
 #include "model/palette.h"
+#include "model/prjoption.h"
 #include "model/stage.h"
+#include "objedit/blockpage_res.h"
+#include "objedit/blocksheet.h"
+#include "objedit/charapage_basic.h"
 #include "ui/dlghelpers.h"
+
+namespace {
+
+const cString kJudge[] = {"全ての条件が真なら成立", "1つ以上の条件が真なら成立", ""};
+
+const int kGroupCount = kBlockInheritCount;
+// The controls of each inheritance group (0 ends a row).
+const int kGroups[kGroupCount][6] = {
+    {IDC_BP_NAME},
+    {IDC_BP_CONDS, IDC_BP_COND_INSERT, IDC_BP_COND_EDIT, IDC_BP_COND_DELETE, IDC_BP_JUDGE, IDC_BP_LATCH},
+    {IDC_BP_SHEET, IDC_BP_GRAPHIC, IDC_BP_PICK, IDC_BP_FRAME},
+    {IDC_BP_FRONT},
+    {IDC_BP_TRANSPARENT},
+    {IDC_BP_MARK_MODE, IDC_BP_MARK, IDC_BP_MARK_PICK},
+    {IDC_BP_BLOCK_TYPE},
+    {IDC_BP_FACTION},
+    {IDC_BP_ACTION, IDC_BP_ACTION_X},
+    {IDC_BP_ITEM_SOURCE, IDC_BP_ITEM_INDEX},
+    {IDC_BP_NO_SUMMON},
+};
+const int kSpins[][2] = {{IDC_BP_GRAPHIC, IDC_BP_GRAPHIC_SPIN},
+                         {IDC_BP_FRAME, IDC_BP_FRAME_SPIN},
+                         {IDC_BP_MARK, IDC_BP_MARK_SPIN},
+                         {IDC_BP_ACTION_X, IDC_BP_ACTION_SPIN}};
+
+// "X = " of each action: range and default; both bounds 0 = no value.
+struct sActionRange {
+    int min, max, def;
+};
+const sActionRange kActions[] = {{0, 0, 0}, {1, 20, 7}, {0, 0, 0}, {0, 500, 200}, {1, 200, 30}, {1, 200, 30}};
+const int kActionCount = sizeof kActions / sizeof kActions[0];
+
+const int kDistanceCond = 7;  // a distance condition cannot be pasted here
+
+// Positions of the combo vectors.
+enum { kComboSource, kComboJudge, kComboSheet, kComboTransparent, kComboMark, kComboType, kComboFaction,
+       kComboAction, kComboItemSource, kComboCount };
+enum { kShortGraphic, kShortFrame, kShortMark, kShortCount };
+
+int Target() { return g_StageEdit.g_EditTarget; }
+bool PaletteTarget() { return Target() == 1 || Target() == 2; }
+
+}  // namespace
 
 cBlockPage::cBlockPage(int templateId, cDlg* parent, int kind, cWndRegistry* registry)
     : cDlg(templateId, parent, kind, registry) {}
 
+cBlockPage::cBlockPage(cDlg* parent, cWndRegistry* registry) : cDlg(IDD_BLOCK_PAGE, parent, kWndPage, registry) {
+    m_bSheetPage = 1;
+    m_nPrevAction = -1;
+    if (Target() == 1)
+        m_PalWork = g_Stage.m_PalBlocks;
+    else if (Target() == 2)
+        m_PalWork = g_CommonPalette.m_Blocks;
+    m_Combos.resize(kComboCount);
+    m_IndexCombos.resize(2);
+    m_Shorts.resize(kShortCount);
+    m_Ints.resize(1);
+    m_Strs.resize(1);
+    m_Checks.resize(3);
+    m_Inherits.resize(kGroupCount);
+    m_Lists.resize(1);
+    m_Pictures.resize(2);
+    m_Buttons.resize(7);
+    m_Statics.resize(1);
+    LoadRecord(g_StageEdit.g_EditOriginal.m_pBlock);
+}
+
 cBlockPage::~cBlockPage() { DestroyModeless(); }
 
-LRESULT cBlockPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefMsgProc(hwnd, msg, wp, lp); }
+void cBlockPage::BindParams() {
+    if (m_bSheetPage) FillSheetParams();
+}
+
+void cBlockPage::FillSheetParams() {
+    cEdBlock& b = m_Block;
+    if (static_cast<int>(b.m_bbInherit.size()) < kGroupCount) b.m_bbInherit.resize(kGroupCount, 0);
+    const cString* sources = Target() == 0   ? g_InheritSourceName
+                             : Target() == 1 ? g_InheritSourceCommonName
+                                             : g_InheritSourceNoneName;
+    const cString* items = Target() == 0 || Target() == 1 ? g_ItemSourceName : g_ItemSourceCommonName;
+    m_Combos[kComboSource].m_Param.Set(IDC_BP_SOURCE, &b.m_InheritKind, sources, 0);
+    m_Combos[kComboJudge].m_Param.Set(IDC_BP_JUDGE, &b.m_AppearJudge, kJudge, 0);
+    m_Combos[kComboSheet].m_Param.Set(IDC_BP_SHEET, &b.m_GraphicSource, g_GraphicSourceName, 0);
+    m_Combos[kComboTransparent].m_Param.Set(IDC_BP_TRANSPARENT, &b.m_Transparent, g_OnOffName, 0);
+    m_Combos[kComboMark].m_Param.Set(IDC_BP_MARK_MODE, &b.m_MarkMode, g_MarkModeName, 0);
+    m_Combos[kComboType].m_Param.Set(IDC_BP_BLOCK_TYPE, &b.m_BlockType, g_BlockTypeName, 0);
+    m_Combos[kComboFaction].m_Param.Set(IDC_BP_FACTION, &b.m_IgnoreFaction, g_FactionChoiceName, -1);
+    m_Combos[kComboAction].m_Param.Set(IDC_BP_ACTION, &b.m_Action, g_BlockActionName, 0);
+    m_Combos[kComboItemSource].m_Param.Set(IDC_BP_ITEM_SOURCE, &b.m_ItemKind, items, 0);
+    m_IndexCombos[0].m_Param.SetList(IDC_BP_SOURCE_INDEX, &b.m_InheritIndex, &m_IndexList, 1);
+    m_IndexCombos[1].m_Param.SetList(IDC_BP_ITEM_INDEX, &b.m_ItemIndex, &m_ItemList, 1);
+    m_Shorts[kShortGraphic].m_Param.Set(IDC_BP_GRAPHIC, &b.m_Graphic, 1, 119, IDC_BP_GRAPHIC_SPIN, 1);
+    m_Shorts[kShortFrame].m_Param.Set(IDC_BP_FRAME, &b.m_GraphicFrame, 0, 999, IDC_BP_FRAME_SPIN, 1);
+    m_Shorts[kShortMark].m_Param.Set(IDC_BP_MARK, &b.m_MarkGraphic, 0, 119, IDC_BP_MARK_SPIN, 1);
+    m_Ints[0].m_Param.Set(IDC_BP_ACTION_X, &b.m_ActionX, -9999, 9999, IDC_BP_ACTION_SPIN, 1);
+    m_Strs[0].m_Param.Set(IDC_BP_NAME, &b.m_Name, 20, 0);
+    m_Checks[0].m_Param.Set(IDC_BP_LATCH, &b.m_AppearLatch);
+    m_Checks[1].m_Param.Set(IDC_BP_FRONT, &b.m_DrawInFront);
+    m_Checks[2].m_Param.Set(IDC_BP_NO_SUMMON, &b.m_NoSummon);
+    for (int i = 0; i < kGroupCount; ++i) m_Inherits[i].m_Param.Set(IDC_BP_INHERIT0 + i, &b.m_bbInherit[i]);
+    m_Lists[0].m_Param.Set(IDC_BP_CONDS, nullptr, &b.m_AppearConds, nullptr, 1, AppearCondText, 0, 0, 99, 0, 1, 1);
+    m_Pictures[0].m_Param.Set(IDC_BP_PREVIEW, 32, 32);
+    m_Pictures[1].m_Param.Set(IDC_BP_PREVIEW2, 32, 32);
+    const int buttons[7] = {IDC_BP_COND_INSERT, IDC_BP_COND_EDIT, IDC_BP_COND_DELETE, IDC_BP_PICK,
+                            IDC_BP_MARK_PICK,   IDC_BP_PREV,      IDC_BP_NEXT};
+    for (int i = 0; i < 7; ++i) m_Buttons[i].m_Param.Set(buttons[i]);
+    m_Statics[0].m_Param.Set(IDC_BP_NO);
+}
+
+void cBlockPage::AttachSheetCtrls(bool enter) {
+    if (enter) {
+        AddCtrls(m_Combos);
+        AddCtrls(m_IndexCombos);
+        AddCtrls(m_Shorts);
+        AddCtrls(m_Ints);
+        AddCtrls(m_Strs);
+        AddCtrls(m_Checks);
+        AddCtrls(m_Inherits);
+        AddCtrls(m_Lists);
+        AddCtrls(m_Pictures);
+        AddCtrls(m_Buttons);
+        AddCtrls(m_Statics);
+    } else {
+        AttachCtrls(m_Combos);
+        AttachCtrls(m_IndexCombos);
+        AttachCtrls(m_Shorts);
+        AttachCtrls(m_Ints);
+        AttachCtrls(m_Strs);
+        AttachCtrls(m_Checks);
+        AttachCtrls(m_Inherits);
+        AttachCtrls(m_Lists);
+    }
+}
 
 void cBlockPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
-    AddCtrls(m_Shorts);
-    AddCtrls(m_Ints);
+    if (!m_bSheetPage) {
+        AddCtrls(m_Shorts);
+        AddCtrls(m_Ints);
+        DataToCtrls();
+        m_bReady = 1;
+        return;
+    }
+    AttachSheetCtrls(true);
+    CondList().SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 0, 1);
+    CondList().SetAccelIds(40009, 40001, 40007, 0, 0, 0, 40032);
+    CondList().SetPopupIds(40038, 40039, 40040, 0, 0, 0, 40043);
+    CondList().m_Clip = g_StageEdit.m_Conds;
+    if (Target() == 2 || Target() == 3) {
+        EnableId(IDC_BP_SOURCE, false);
+        EnableId(IDC_BP_SOURCE_INDEX, false);
+    }
+    if (PaletteTarget()) {
+        ShowNo();
+    } else {
+        const int hidden[3] = {IDC_BP_NO, IDC_BP_PREV, IDC_BP_NEXT};
+        for (int id : hidden) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
+    }
     DataToCtrls();
+    UpdateGroups();
+    RunHandlers(true);
+    m_bInit = 1;
     m_bReady = 1;
 }
 
 void cBlockPage::LoadRecord(const cEdBlock* record) {
     if (!record) return;
-    m_Block = *record;
+    if (record != &m_Block) m_Block = *record;
     BindParams();
-    AttachCtrls(m_Shorts);
-    AttachCtrls(m_Ints);
+    if (!m_hWnd) return;
+    if (m_bSheetPage) {
+        AttachSheetCtrls(false);
+    } else {
+        AttachCtrls(m_Shorts);
+        AttachCtrls(m_Ints);
+    }
+}
+
+void cBlockPage::ShowNo() {
+    SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]);
+}
+
+void cBlockPage::Changed() {
+    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+void cBlockPage::EnableId(int id, bool flag) {
+    EnableWindow(GetDlgItem(m_hWnd, id), flag);
+    for (const auto& pair : kSpins)
+        if (pair[0] == id) EnableWindow(GetDlgItem(m_hWnd, pair[1]), flag);
+}
+
+static bool GroupChecked(HWND page, int flag) {
+    return IsDlgButtonChecked(page, IDC_BP_INHERIT0 + flag) == BST_CHECKED;
+}
+
+void cBlockPage::UpdateGroup(int flag) {
+    if (flag < 0 || flag >= kGroupCount) return;
+    const bool on = GroupChecked(m_hWnd, flag);
+    for (int id : kGroups[flag])
+        if (id) EnableId(id, !on);
+}
+
+void cBlockPage::UpdateGroups() {
+    for (int i = 0; i < kGroupCount; ++i) UpdateGroup(i);
+}
+
+void cBlockPage::ApplyInheritNow() {
+    CtrlsToData();
+    m_Block.ApplyInherit();
+    DataToCtrls();
+    UpdateGroups();
+    RunHandlers(false);
+}
+
+void cBlockPage::OnSourceChanged() {
+    m_Combos[kComboSource].m_Ctrl.CtrlToData();
+    const int source = m_Block.m_InheritKind;
+    if (source == 0) {
+        EnableId(IDC_BP_SOURCE_INDEX, false);
+        for (int i = 0; i < kGroupCount; ++i) {
+            CheckDlgButton(m_hWnd, IDC_BP_INHERIT0 + i, BST_UNCHECKED);
+            EnableId(IDC_BP_INHERIT0 + i, false);
+        }
+        UpdateGroups();
+    } else {
+        if (Target() != 2 && Target() != 3) EnableId(IDC_BP_SOURCE_INDEX, true);
+        for (int i = 0; i < kGroupCount; ++i) EnableId(IDC_BP_INHERIT0 + i, true);
+        MakePaletteNameList(&m_IndexList, source == 1 ? g_CommonPalette.m_Blocks : g_Stage.m_PalBlocks);
+        m_IndexCombos[0].m_Ctrl.SetItemList(&m_IndexList);
+        m_IndexCombos[0].m_Ctrl.SetCurData(m_Block.m_InheritIndex);
+    }
+    ApplyInheritNow();
+}
+
+void cBlockPage::OnSheetChanged() {
+    auto& number = m_Shorts[kShortGraphic].m_Ctrl;
+    auto& frame = m_Shorts[kShortFrame].m_Ctrl;
+    if (!IsWindowEnabled(GetDlgItem(m_hWnd, IDC_BP_SHEET))) {
+        Draw();
+        return;
+    }
+    const int sheet = m_Combos[kComboSheet].m_Ctrl.GetCurData();
+    const bool inherited = GroupChecked(m_hWnd, 2);
+    int numberMax = 119;
+    if (sheet == 1) {
+        EnableId(IDC_BP_FRAME, !inherited);
+        frame.SetRange(0, 39);
+        EnableId(IDC_BP_PICK, !inherited);
+    } else if (sheet == 4) {
+        EnableId(IDC_BP_FRAME, !inherited);
+        frame.SetRange(0, 239);
+        numberMax = static_cast<int>(g_Database.m_BmpCharaExc.size()) - 1;
+        if (numberMax < 1) numberMax = 1;
+        EnableId(IDC_BP_PICK, false);
+    } else {
+        EnableId(IDC_BP_FRAME, false);
+        EnableId(IDC_BP_PICK, !inherited);
+    }
+    number.SetRange(1, static_cast<int16_t>(numberMax));
+    number.OnChange();
+    frame.OnChange();
+    Draw();
+}
+
+void cBlockPage::OnMarkChanged() {
+    if (GroupChecked(m_hWnd, 5)) return;
+    const bool shown = m_Combos[kComboMark].m_Ctrl.GetCurData() != 0;
+    EnableId(IDC_BP_MARK, shown);
+    EnableId(IDC_BP_MARK_PICK, shown);
+    Draw();
+}
+
+void cBlockPage::OnActionChanged() {
+    if (!IsWindowEnabled(GetDlgItem(m_hWnd, IDC_BP_ACTION))) return;
+    int action = m_Combos[kComboAction].m_Ctrl.GetCurData();
+    if (action < 0 || action >= kActionCount) action = 0;
+    const sActionRange& r = kActions[action];
+    auto& x = m_Ints[0].m_Ctrl;
+    EnableId(IDC_BP_ACTION_X, !(r.min == 0 && r.max == 0));
+    x.SetRange(r.min, r.max);
+    if (m_nPrevAction != -1 && m_nPrevAction != action)
+        x.SetValue(r.def);
+    else
+        x.OnChange();
+    m_nPrevAction = action;
+}
+
+void cBlockPage::OnItemSourceChanged() {
+    if (!IsWindowEnabled(GetDlgItem(m_hWnd, IDC_BP_ITEM_SOURCE))) return;
+    const int source = m_Combos[kComboItemSource].m_Ctrl.GetCurData();
+    if (source == 0) {
+        EnableId(IDC_BP_ITEM_INDEX, false);
+        return;
+    }
+    EnableId(IDC_BP_ITEM_INDEX, true);
+    MakePaletteNameList(&m_ItemList, source == 1 ? g_CommonPalette.m_Items : g_Stage.m_PalItems);
+    auto& combo = m_IndexCombos[1].m_Ctrl;
+    const int16_t keep = m_Block.m_ItemIndex;
+    combo.SetItemList(&m_ItemList);
+    combo.SetCurData(keep);
+}
+
+void cBlockPage::RunHandlers(bool withSource) {
+    if (withSource) {
+        OnSourceChanged();  // runs the others after inheriting
+        return;
+    }
+    OnSheetChanged();
+    OnMarkChanged();
+    OnActionChanged();
+    OnItemSourceChanged();
+    Draw();
+}
+
+void cBlockPage::InsertCond() {
+    cCtrlList<cEdCond>& list = CondList();
+    if (!list.Insert()) return;
+    const int at = list.m_nHidden + list.m_nCurSel;
+    cEditReq req;
+    req.m_pRecord = &m_Block.m_AppearConds[at];
+    req.m_bNew = 1;
+    req.m_bDistance = 0;
+    const int result = g_RunCondDialog ? g_RunCondDialog(this, &req) : 0;
+    if (!result)
+        list.TakeBackInserted();
+    else
+        list.Fill();
+    list.Redraw();
+}
+
+void cBlockPage::EditCond() {
+    cCtrlList<cEdCond>& list = CondList();
+    const int row = list.GetCurSel();
+    if (!list.IsRecordRow(row)) return;
+    cEditReq req;
+    req.m_pRecord = &m_Block.m_AppearConds[list.m_nHidden + row];
+    if (g_RunCondDialog && g_RunCondDialog(this, &req)) {
+        list.Fill();
+        list.Redraw();
+    }
+}
+
+// A paste whose clipboard holds a distance condition pastes nothing.
+bool cBlockPage::PasteRefused(WPARAM wp) {
+    const int id = LOWORD(wp);
+    if (id != 40007 && id != 40040) return false;
+    for (int i = 0; i < static_cast<int>(CondList().m_Clip.size()); ++i) {
+        if (CondList().m_Clip[i].m_nKind == kDistanceCond) {
+            ErrorBox("「距離条件」の貼り付けはできません！");
+            return true;
+        }
+    }
+    return false;
+}
+
+void cBlockPage::OnCommand(WPARAM wp, LPARAM lp) {
+    cDlg::OnCommand(wp, lp);
+    if (!m_bSheetPage || !m_bInit) return;
+    const int id = LOWORD(wp);
+    const int code = HIWORD(wp);
+    if (PasteRefused(wp)) return;
+    switch (id) {
+        case IDC_BP_PREV:
+            if (code == BN_CLICKED) Step(-1);
+            break;
+        case IDC_BP_NEXT:
+            if (code == BN_CLICKED) Step(1);
+            break;
+        case IDC_BP_SOURCE:
+        case IDC_BP_SOURCE_INDEX:
+            if (code == CBN_SELCHANGE) id == IDC_BP_SOURCE ? OnSourceChanged() : ApplyInheritNow();
+            break;
+        case IDC_BP_SHEET:
+        case IDC_BP_GRAPHIC:
+        case IDC_BP_FRAME:
+        case IDC_BP_MARK:
+            Draw();
+            if (id == IDC_BP_SHEET && code == CBN_SELCHANGE) OnSheetChanged();
+            break;
+        case IDC_BP_MARK_MODE:
+            if (code == CBN_SELCHANGE) OnMarkChanged();
+            break;
+        case IDC_BP_ACTION:
+            if (code == CBN_SELCHANGE) OnActionChanged();
+            break;
+        case IDC_BP_ITEM_SOURCE:
+            if (code == CBN_SELCHANGE) OnItemSourceChanged();
+            break;
+        case IDC_BP_COND_INSERT:
+        case 40042:
+        case 40033:
+            InsertCond();
+            break;
+        case IDC_BP_COND_EDIT:
+            EditCond();
+            break;
+        case IDC_BP_COND_DELETE:
+            CondList().Delete(-1, false);
+            break;
+        case IDC_BP_CONDS:
+            if (code == LBN_SELCHANGE) CondList().OnSelChange();
+            if (code == LBN_DBLCLK) EditCond();
+            break;
+        default:
+            if (id >= IDC_BP_INHERIT0 && id < IDC_BP_INHERIT0 + kGroupCount && code == BN_CLICKED) {
+                const int flag = id - IDC_BP_INHERIT0;
+                const bool on = GroupChecked(m_hWnd, flag);
+                m_Block.m_bbInherit[flag] = on ? 1 : 0;
+                if (on) ApplyInheritNow();
+                UpdateGroup(flag);
+                RunHandlers(false);
+            } else if (CondList().OnAccelCommand(wp) || CondList().OnPopupCommand(wp)) {
+                CondList().Redraw();
+            }
+            break;
+    }
+    RedrawList();
+    Changed();
+}
+
+void cBlockPage::Step(int step) {
+    if (!m_bInit || !PaletteTarget()) return;
+    int index = g_StageEdit.g_EditSource[1];
+    const int last = static_cast<int>(m_PalWork.size()) - 1;
+    if (last < 1 || index < 1 || index > last) return;
+    CtrlsToData();
+    m_PalWork[index] = m_Block;
+    StepWrap(&index, step, 1, last);
+    g_StageEdit.g_EditSource[1] = index;
+    g_StageEdit.g_EditOriginal.m_pBlock = &m_PalWork[index];
+    LoadRecord(&m_PalWork[index]);
+    DataToCtrls();
+    ShowNo();
+    m_nPrevAction = -1;
+    CondList().SetCurSel(0, 1);
+    UpdateGroups();
+    RunHandlers(true);
+}
+
+void cBlockPage::WriteBack() {
+    cEdBlock* original = g_StageEdit.g_EditOriginal.m_pBlock;
+    const int index = g_StageEdit.g_EditSource[1];
+    switch (Target()) {
+        case 0:
+            if (!original) return;
+            if (g_StageEditor) g_StageEditor->PushUndo(kLayerMaskBlock);
+            *original = m_Block;
+            g_StageEdit.m_bModified = 1;
+            break;
+        case 1:
+        case 2:
+            // an index that names no entry writes nothing
+            if (index < 0 || index >= static_cast<int>(m_PalWork.size())) return;
+            m_PalWork[index] = m_Block;
+            g_StageEdit.g_EditOriginal.m_pBlock = &m_PalWork[index];
+            if (Target() == 1) {
+                g_Stage.m_PalBlocks = m_PalWork;
+                g_Stage.RefreshStageInheritBlock();
+                g_StageEdit.m_bModified = 1;
+            } else {
+                g_CommonPalette.m_Blocks = m_PalWork;
+                g_Stage.RefreshInheritBlock();
+                g_StageEdit.m_bCommonModified = 1;
+            }
+            break;
+        case 3:
+            if (original) *original = m_Block;
+            break;
+    }
+}
+
+void cBlockPage::Draw() {
+    if (!m_bSheetPage || !m_bInit) return;
+    const int sheet = m_Combos[kComboSheet].m_Ctrl.GetCurData();
+    const int number = m_Shorts[kShortGraphic].m_Ctrl.GetValue();
+    const int frame = m_Shorts[kShortFrame].m_Ctrl.GetValue();
+    const int mark = m_Combos[kComboMark].m_Ctrl.GetCurData();
+    const int markNo = m_Shorts[kShortMark].m_Ctrl.GetValue();
+    for (int i = 0; i < 2; ++i) {
+        cCtrlPicture& pic = m_Pictures[i].m_Ctrl;
+        if (!pic.m_Offscreen.m_hDC || !pic.m_Screen.m_hDC) continue;
+        pic.m_Offscreen.Clear(RGB(0, 0, 0));
+        DrawObjectIcon(&pic.m_Offscreen, 0, 0, 0, sheet, number, frame, nullptr, mark, markNo, 0);
+        pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
+    }
+}
+
+LRESULT cBlockPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (!m_bSheetPage) return DefMsgProc(hwnd, msg, wp, lp);
+    if (msg == WM_NOTIFY && m_bInit) {
+        const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lp);
+        cPropSheet* sheet = m_lpSheet;
+        switch (hdr->code) {
+            case PSN_KILLACTIVE:
+                // the only page: nothing to hand on
+                CtrlsToData();
+                SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, FALSE);
+                return 1;
+            case PSN_SETACTIVE:
+                LoadRecord(&m_Block);
+                DataToCtrls();
+                UpdateGroups();
+                RunHandlers(true);
+                CondList().Redraw();
+                if (PaletteTarget()) ShowNo();
+                SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+                return 1;
+            case PSN_APPLY:
+                if (sheet) g_LastSheetPage[0] = sheet->GetCurPage();
+                CtrlsToData();
+                WriteBack();
+                SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+                return 1;
+            case PSN_RESET:
+                if (sheet) g_LastSheetPage[0] = sheet->GetCurPage();
+                return 1;
+        }
+    }
+    if (msg == WM_DESTROY && m_bInit) {
+        g_StageEdit.m_Conds = CondList().m_Clip;
+        m_bInit = 0;
+        if (g_StageEditor)
+            g_StageEditor->OnBlockSheetClosed();
+        else
+            g_WndRegistry.EnableAll(true);
+    }
+    const LRESULT r = DefMsgProc(hwnd, msg, wp, lp);
+    if (m_bInit && IsActive() && CondList().SelectAtPoint(m_ptPopup)) TrackPopup(CondList().m_hPopupMenu);
+    return r;
 }
 
 void SetNoLabel(cCtrl* label, int number) {

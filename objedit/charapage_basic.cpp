@@ -269,7 +269,7 @@ void cCharaPageBasic::InsertCond() {
     req.m_bDistance = 0;
     const int result = g_RunCondDialog ? g_RunCondDialog(this, &req) : 0;
     if (!result)
-        list.Delete(list.m_nCurSel, true);
+        list.TakeBackInserted();
     else
         list.Fill();
     list.Redraw();

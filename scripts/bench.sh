@@ -13,11 +13,15 @@
 #            where only one editor runs at a time.
 #   list     the record list's refill and paste of 999 records against a
 #            plain list box fill, under Wine (RUNS=n, default 20).
+#   anime    the database sheet's animation preview paced by the idle step:
+#            tick interval and p99 jitter against 60 frames a second, and the
+#            CPU taken with an animation page and with another page shown,
+#            under Wine (SECONDS_PER_CASE=n, default 10).
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="${JOBS:-4}"
 sections=("$@")
-[ ${#sections[@]} -gt 0 ] || sections=(stage view bmpconv startup list)
+[ ${#sections[@]} -gt 0 ] || sections=(stage view bmpconv startup list anime)
 
 run_stage() {
   local out="$ROOT/build/bench"
@@ -70,6 +74,18 @@ run_list() {
   "$dir/wine-run" "$dir/bench/list_bench.exe" "${RUNS:-20}"
 }
 
+run_anime() {
+  source "$ROOT/scripts/env.sh"
+  local dir="$ROOT/build/$TEST_ARCH"
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$TEST_ARCH.cmake" -DBUILD_BENCH=ON \
+    -DBUILD_TESTING=ON >/dev/null
+  cmake --build "$dir" -j "$jobs" --target anime_bench
+  local work
+  work="$(mktemp -d)"
+  (cd "$work" && "$dir/wine-run" "$dir/bench/anime_bench.exe" "${SECONDS_PER_CASE:-10}")
+  rm -rf "$work"
+}
+
 for s in "${sections[@]}"; do
   case $s in
     stage) run_stage ;;
@@ -77,6 +93,7 @@ for s in "${sections[@]}"; do
     bmpconv) run_bmpconv ;;
     startup) run_startup ;;
     list) run_list ;;
-    *) echo "bench: unknown section $s (stage, view, bmpconv, startup, list)" >&2; exit 2 ;;
+    anime) run_anime ;;
+    *) echo "bench: unknown section $s (stage, view, bmpconv, startup, list, anime)" >&2; exit 2 ;;
   esac
 done

@@ -581,11 +581,24 @@ public:
     int InsertAndEdit(D** slot, int dlgId, cWndRegistry* registry, int wndMode, int overList) {
         if (!Insert()) return 1;
         if (!RunEditDlg(slot, dlgId, registry, wndMode, overList)) {
-            Delete(m_nCurSel, true);
+            TakeBackInserted();
             return 0;
         }
         SelectNext(1);
         return 1;
+    }
+
+    // Removes the record that an insert has just put at the current row,
+    // as when the dialog editing it was cancelled: the list returns to what
+    // it held before the insert, even below its minimum count (a list that
+    // started below it, such as an empty frame list, stays so).
+    void TakeBackInserted() {
+        if (!IsRecordRow(m_nCurSel)) return;
+        if (m_bMulti && m_nCurSel < static_cast<int>(m_bbSel.size())) m_bbSel[m_nCurSel] = 1;
+        const int min = m_nMin;
+        m_nMin = 0;
+        Delete(m_nCurSel, true);
+        m_nMin = min;
     }
 
     // --- string lists (the file-name list): names are added at the end,

@@ -256,7 +256,10 @@ TEST_F(RecordOpsTest, InsertAndEdit) {
         {"cancelled in the middle", false, {1, 2}, 0, 999, {1}, 0, 0, {1, 2}, 1, {}},
         {"cancelled as the last record: the record above", false, {1, 2}, 0, 999, {2}, 0, 0, {1, 2}, 1, {}},
         {"refused at the maximum: 1 and no dialog", false, {1, 2}, 0, 2, {0}, 1, 1, {1, 2}, 0, {}},
-        {"cancelled below the minimum keeps the new record", false, {}, 1, 999, {0}, 0, 0, {0}, 0, {}},
+        {"cancelled on a list below its minimum takes the new record back", false, {}, 1, 999, {0}, 0, 0, {}, 0, {}},
+        {"cancelled at the minimum takes the new record back", false, {1}, 1, 999, {0}, 0, 0, {1}, 0, {}},
+        {"multi: cancelled on a list below its minimum takes the new record back", true, {}, 1, 999, {0}, 0, 0, {},
+         -1, {0}},
         {"multi: cancelled with several rows selected removes only the new record", true, {1, 2, 3}, 0, 999, {2, 1},
          0, 0, {1, 2, 3}, 1, {1}},
         {"multi: confirmed selects the next row alone", true, {1, 2, 3}, 0, 999, {2, 1}, 1, 1, {1, 77, 2, 3}, 2, {2}},
@@ -293,7 +296,7 @@ TEST_F(RecordOpsTest, InsertAndEdit) {
                 result = data == -1 ? 0 : d->M().Edit(&slot, IDD_LIST_EDIT, &req, &g_WndRegistry, kEditWndKeep, 0,
                                                       &d->M());
                 if (!result)
-                    d->M().Delete(d->M().m_nCurSel, true);
+                    d->M().TakeBackInserted();
                 else
                     d->M().SelectNext(1);
                 d->M().Redraw();

@@ -2,25 +2,50 @@
 // a character effect setting the parameters' labels, ranges and defaults.
 #include "tests/projedit/database_fixture.h"
 
+#include <utility>
+
+#include "projedit/dbeffect.h"
+
 using namespace dbtest;
 
-// Waits for the list control's cancelled insert of a multi-selection list to
-// take the inserted record back (it leaves it today).
-TEST_F(DatabaseTest, DISABLED_CancelledFrameInsertLeavesTheFramesAsTheyWere) {
-    Open();
-    ShowPage(kDbPageEffect);
-    HWND frames = Item(kDbPageEffect, IDC_EFFECT_FRAMES);
-    for (int button : {kIdCancel}) {
+// A cancelled frame dialog takes the inserted frame back: on a new effect
+// (no frames, below the list's minimum of one) and on one that has frames,
+// with the frame selected or the separator row current.
+TEST_F(DatabaseTest, CancelledFrameInsertLeavesTheFramesAsTheyWere) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<int, int>> frames;  // frame number, display time
+        int row;                                  // the row clicked before "挿入"
+        std::vector<std::string> rows;
+    } const cases[] = {
+        {"no frames yet", {}, 0, {std::string(64, '-')}},
+        {"before the first frame", {{4, 2}}, 0, {"4-2", std::string(64, '-')}},
+        {"on the separator row", {{4, 2}, {5, 3}}, 2, {"4-2", "5-3", std::string(64, '-')}},
+    };
+    for (const Case& c : cases) {
+        g_Database.SetDefault();
+        g_Database.m_Effect.resize(2);
+        for (const auto& f : c.frames) {
+            cEdEffectFrame frame;
+            frame.m_Cell = f.first;
+            frame.m_Time = f.second;
+            g_Database.m_Effect[1].m_Frames.push_back(frame);
+        }
+        Open();
+        ShowPage(kDbPageEffect);
+        HWND frames = Item(kDbPageEffect, IDC_EFFECT_FRAMES);
+        ClickRow(frames, c.row);
         cOnDialog dlg("アニメ", [&](HWND d) {
             TypeInto(GetDlgItem(d, IDC_FRAME_CELL), "12");
-            ClickWindow(GetDlgItem(d, button));
+            ClickWindow(GetDlgItem(d, kIdCancel));
         });
         Click(kDbPageEffect, IDC_EFFECT_INSERT);
-        ASSERT_TRUE(PumpUntil([&] { return dlg.Ran(); }));
-        PumpMessages(30);
+        ASSERT_TRUE(PumpUntil([&] { return dlg.Ran(); })) << c.name;
+        ASSERT_TRUE(PumpUntil([&] { return Rows(frames) == c.rows; }, 2000)) << c.name;
+        EXPECT_EQ(c.rows, Rows(frames)) << c.name;
+        EXPECT_EQ(c.frames.size(), m_lpSheet->m_lpEffect->m_Edit.m_Frames.size()) << c.name;
+        Cancel();
     }
-    const std::vector<std::string> want = {std::string(64, '-')};
-    EXPECT_EQ(want, Rows(frames));
 }
 
 TEST_F(DatabaseTest, EffectFramesAreInsertedThroughTheFrameDialog) {

@@ -215,3 +215,44 @@ TEST_F(DatabaseTest, EditsSurviveSwitchingPages) {
     Apply();
     EXPECT_STREQ("boom", ReadTable<cEdEffect>(kTableEffect)[1].m_Name.c_str());
 }
+
+// A page chosen by clicking its tab, then "キャンセル": the sheet closes, no
+// file is written and the registry lets the other windows go again; the
+// close box after a tab click does the same.
+TEST_F(DatabaseTest, ATabClickThenCancelClosesTheSheet) {
+    struct Case {
+        const char* name;
+        int page;
+        bool closeBox;
+    } const cases[] = {
+        {"the anime page", kDbPageAnime, false},
+        {"the effect page", kDbPageEffect, false},
+        {"the music page", kDbPageBgm, false},
+        {"the sword page, closed with the close box", kDbPageSwordType, true},
+    };
+    const std::vector<std::string> before = TableFiles();
+    for (const Case& c : cases) {
+        Open();
+        HWND tab = reinterpret_cast<HWND>(SendMessageA(m_lpSheet->m_hWnd, PSM_GETTABCONTROL, 0, 0));
+        RECT rc = {};
+        SendMessageA(tab, TCM_GETITEMRECT, c.page, reinterpret_cast<LPARAM>(&rc));
+        BringToFront(m_lpSheet->m_hWnd);
+        ClickClientPoint(tab, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        ASSERT_TRUE(PumpUntil([&] { return m_lpSheet->GetCurPage() == c.page; })) << c.name;
+        ASSERT_TRUE(PumpUntil([&] { return Page(c.page) && m_lpSheet->DbPage(c.page)->m_bReady; })) << c.name;
+        if (c.closeBox) {
+            PostMessageA(m_lpSheet->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            ASSERT_TRUE(PumpUntil([&] {
+                PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+                return m_lpSheetVar == nullptr;
+            })) << c.name;
+            m_lpSheet = nullptr;
+        } else {
+            Cancel();
+        }
+        EXPECT_EQ(nullptr, m_lpSheetVar) << c.name;
+        EXPECT_TRUE(g_WndRegistry.m_Sheets.empty()) << c.name;
+        EXPECT_TRUE(IsWindowEnabled(m_Owner.m_hWnd)) << c.name;
+    }
+    EXPECT_EQ(before, TableFiles());
+}

@@ -1,0 +1,40 @@
+// Resource ids of the block definition page (dialog 137).
+#pragma once
+
+#define IDD_BLOCK_PAGE 137
+
+#define IDC_BP_NAME 1002
+#define IDC_BP_PREV 1021
+#define IDC_BP_NEXT 1022
+#define IDC_BP_NO 1023
+#define IDC_BP_INHERIT0 1024  // 1024 .. 1034: one per field group
+#define IDC_BP_GRAPHIC 1036
+#define IDC_BP_GRAPHIC_SPIN 1037
+#define IDC_BP_FRAME 1038
+#define IDC_BP_FRAME_SPIN 1039
+#define IDC_BP_COND_INSERT 1041
+#define IDC_BP_COND_EDIT 1042
+#define IDC_BP_COND_DELETE 1043
+#define IDC_BP_CONDS 1044
+#define IDC_BP_MARK_SPIN 1047
+#define IDC_BP_LATCH 1051
+#define IDC_BP_PREVIEW 1060
+#define IDC_BP_PREVIEW2 1070
+#define IDC_BP_ACTION_SPIN 1087
+#define IDC_BP_ACTION_X 1130
+#define IDC_BP_FRONT 1181
+#define IDC_BP_NO_SUMMON 1182
+#define IDC_BP_SHEET 1254
+#define IDC_BP_JUDGE 1255
+#define IDC_BP_TRANSPARENT 1258
+#define IDC_BP_BLOCK_TYPE 1259
+#define IDC_BP_MARK_MODE 1260
+#define IDC_BP_FACTION 1262
+#define IDC_BP_ACTION 1263
+#define IDC_BP_SOURCE 1268
+#define IDC_BP_SOURCE_INDEX 1269
+#define IDC_BP_ITEM_SOURCE 1270
+#define IDC_BP_MARK_PICK 1445
+#define IDC_BP_PICK 1446
+#define IDC_BP_MARK 11040
+#define IDC_BP_ITEM_INDEX 12640
