@@ -1,5 +1,6 @@
 #include "cmdedit/cmd_pages.h"
 
+#include "cmdedit/cmdpage_code.h"
 #include "cmdedit/cmdpage_move.h"
 #include "cmdedit/cmdpage_plain.h"
 #include "cmdedit/cmdpage_plain_res.h"
@@ -24,6 +25,7 @@ const cCmdPageEntry kPages[] = {
     {7, MakeCmdPage<cCmdDlgScreenAvoidMove>},
     {8, MakeCmdPage<cCmdDlgMoveDisable>},
     {9, MakeCmdPage<cCmdDlgTurn>},
+    {36, MakeCmdPage<cCmdDlgCode>},
 };
 
 }  // namespace
