@@ -1,5 +1,6 @@
 #include "cmdedit/cmd_pages.h"
 
+#include "cmdedit/cmdpage_code.h"
 #include "cmdedit/cmdpage_move.h"
 #include "cmdedit/cmdpage_plain.h"
 #include "cmdedit/cmdpage_plain_res.h"
@@ -38,6 +39,7 @@ const cCmdPageEntry kPages[] = {
     {14, MakeCmdPage<cCmdDlgSummonChara>},
     {15, MakeCmdPage<cCmdDlgSummonItem>},
     {16, MakeCmdPage<cCmdDlgFlowOp>},
+    {36, MakeCmdPage<cCmdDlgCode>},
 };
 
 }  // namespace
