@@ -10,6 +10,7 @@
 #include "model/palette.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
+#include "objedit/blocksheet.h"
 #include "objedit/charasheet.h"
 #include "objedit/entry_sheets.h"
 #include "objedit/palmove_dlg.h"

@@ -5,11 +5,6 @@
 #include "model/palette.h"
 #include "ui/dlghelpers.h"
 
-void TableToList(cVector<cString>* out, const char* const* table) {
-    out->clear();
-    for (int i = 0; table[i][0]; ++i) out->push_back(cString(table[i]));
-}
-
 void MakeAnimeList(cVector<cString>* out) { MakeTableNameList(out, g_Database.m_Anime, "なし", 0, 2, 0); }
 
 void MakeSoundList(cVector<cString>* out) { MakeTableNameList(out, g_Database.m_Sound, "なし", 0, 2, 0); }

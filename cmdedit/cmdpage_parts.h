@@ -15,9 +15,7 @@
 #include "ui/ctrleditval.h"
 #include "ui/ctrlstatic.h"
 #include "ui/dlg.h"
-
-// The entries of a string table ended by an empty string.
-void TableToList(cVector<cString>* out, const char* const* table);
+#include "ui/dlghelpers.h"
 
 // The Anime, Sound and Effect lists of the pages: "なし", then every record
 // from 1 as "01 name"; the stored value is the position.

@@ -150,11 +150,6 @@ void cCondVarDlg::OnCommand(WPARAM wp, LPARAM lp) {
 // ---------------------------------------------------------------------------
 // Name lists
 
-void TableToList(cVector<cString>* out, const char* const* table) {
-    out->clear();
-    for (int i = 0; table[i][0]; ++i) out->push_back(cString(table[i]));
-}
-
 void MakeVarNameList(cVector<cString>* out, const cVector<cEdValInfo>& vars) {
     out->clear();
     for (int i = 1; i < static_cast<int>(vars.size()); ++i) {

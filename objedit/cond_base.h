@@ -17,7 +17,7 @@
 #include "ui/ctrleditval.h"
 #include "ui/ctrllist.h"
 #include "ui/dlg.h"
-
+#include "ui/dlghelpers.h"
 
 // The base of the kind dialogs: a modal dialog on the request's condition.
 // OK stores the controls into the record and ends with 1; cancel and close
@@ -62,9 +62,6 @@ public:
     cVector<cCtrlEditValItem<int32_t>> m_Vals;
     cVector<cCtrlButtonItem> m_Buttons;
 };
-
-// The entries of a string table (ended by an empty string) as a list.
-void TableToList(cVector<cString>* out, const char* const* table);
 
 // One text per variable 1 .. count-1 of the table: "NNN name".
 void MakeVarNameList(cVector<cString>* out, const cVector<cEdValInfo>& vars);

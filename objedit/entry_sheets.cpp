@@ -21,12 +21,6 @@ bool SetEntryContext(cVector<T>& entries, cVector<T>& brush, T*& original, int p
 
 }  // namespace
 
-bool OpenBlockSheetForEntry(cWnd*, int palette, int index) {
-    cVector<cEdBlock>& entries = palette == 1 ? g_Stage.m_PalBlocks : g_CommonPalette.m_Blocks;
-    SetEntryContext(entries, g_StageEdit.m_BrushBlock, g_StageEdit.g_EditOriginal.m_pBlock, palette, index);
-    return false;
-}
-
 bool OpenItemSheetForEntry(cWnd*, int palette, int index) {
     cVector<cEdItem>& entries = palette == 1 ? g_Stage.m_PalItems : g_CommonPalette.m_Items;
     SetEntryContext(entries, g_StageEdit.m_BrushItem, g_StageEdit.g_EditOriginal.m_pItem, palette, index);

@@ -1,7 +1,5 @@
 #include "objedit/obj_lists.h"
 
-#include <cstring>
-
 #include "base/msgbox.h"
 #include "cmdedit/cmd_summary.h"
 #include "model/cmd_tables.h"
@@ -11,41 +9,8 @@ namespace {
 const int kCondMax = 99;
 const int kFlowMax = 999;
 const int kCmdMax = 999;
-const int kLetterCount = 27;  // "-" and the 26 letters
-
-// The key states of a key condition in the order the row names them.
-const char* const kKeyNames[kKeyStateCount] = {"方n", "←",  "→",   "↑", "↓", "←↑", "←↓", "→↑", "→↓", "方向",
-                                               "アn", "Z", "X", "C", "V",  "A",   "S",   "D",   "F"};
-const char* const kKeyJoiners[] = {"+", "･", "/"};
-
-const char* Letter(const char* const* table, int index) {
-    return index >= 0 && index < kLetterCount ? table[index] : "";
-}
 
 }  // namespace
-
-void FlowRowText(cString* out, int, const cEdFlow* flow) {
-    out->Format("×%d %s %s", static_cast<int>(flow->m_Commands.size()), Letter(g_FlowGroupName, flow->m_nGroup),
-                Letter(g_FlowIdName, flow->m_nId));
-}
-
-void KeyCondRowText(cString* out, int, const cEdKeyCond* cond) {
-    if (cond->m_bNoMax)
-        *out = "1～∞ ： ";
-    else
-        out->Format("%s%d～%d ： ", "", cond->m_nPressMin, cond->m_nPressMax);
-    const int rule = cond->m_nRule;
-    const char* joiner = rule >= 0 && rule < 3 ? kKeyJoiners[rule] : "";
-    bool any = false;
-    const int count = static_cast<int>(cond->m_bbKeys.size());
-    for (int i = 0; i < kKeyStateCount && i < count; ++i) {
-        if (cond->m_bbKeys[i] != 1) continue;
-        StrPrintf(out, "%s %s ", kKeyNames[i], joiner);
-        any = true;
-    }
-    // the last joiner and the blank after it
-    if (any) out->erase(out->size() - (std::strlen(joiner) + 1));
-}
 
 void FlowCmdRowText(cString* out, int, const cEdCommand* cmd) {
     static CmdSummaryFunc table[kCmdKindCount];

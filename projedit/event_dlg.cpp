@@ -17,11 +17,6 @@ namespace {
 
 const int kWorldEventBitmap = 24;
 
-void TableToList(cVector<cString>* out, const char* const* table) {
-    out->clear();
-    for (int i = 0; table[i][0]; ++i) out->push_back(cString(table[i]));
-}
-
 cWorldMapDlg* WorldMapWindow() {
     cWorldMapDlg* held = dynamic_cast<cWorldMapDlg*>(HeldWorldMapWindow());
     return held ? held : cWorldMapDlg::s_pThis;

@@ -88,3 +88,8 @@ void StoreWindowPlace(HWND hwnd, cEdWindowPlace* place) {
     ::GetClientRect(hwnd, &client);
     place->Set(rc.left, rc.top, client.right, client.bottom);
 }
+
+void TableToList(cVector<cString>* out, const char* const* table) {
+    out->clear();
+    for (int i = 0; table[i][0]; ++i) out->push_back(cString(table[i]));
+}

@@ -32,6 +32,9 @@ T** SafeDelete(T** pp) {
 // it closes, so that it opens there again.
 void StoreWindowPlace(HWND hwnd, cEdWindowPlace* place);
 
+// The texts of an option table (ended by an empty string), one per row.
+void TableToList(cVector<cString>* out, const char* const* table);
+
 // The number of decimal digits of the value's magnitude (1..10; 0 has one).
 int DigitCount(int32_t value);
 // Decimal text of the value with at least `digits` digits (0: as many as it
