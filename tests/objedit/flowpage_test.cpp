@@ -85,7 +85,7 @@ protected:
     void OpenFlows(int entry) {
         ASSERT_TRUE(OpenCharaSheetForEntry(nullptr, 1, entry));
         ASSERT_TRUE(PumpUntil([&] { return Sheet() && Page() && IsWindowVisible(Sheet()); }));
-        PostMessageA(Sheet(), PSM_SETCURSEL, 1, 0);
+        PostMessageA(Sheet(), PSM_SETCURSEL, 3, 0);
         ASSERT_TRUE(PumpUntil([&] { return Item(IDC_FP_FLOWS) != nullptr; }, 10000));
         ASSERT_TRUE(PumpUntilIdle());
     }
@@ -215,7 +215,7 @@ TEST_F(FlowPage, CommandThroughTheSelection) {
 // A sheet that opens on the flows page (the page last shown) still writes
 // the character back on OK and enables the other windows when it closes.
 TEST_F(FlowPage, SheetOpenedOnTheFlowsPageWritesBack) {
-    g_LastSheetPage[1] = 1;
+    g_LastSheetPage[1] = 3;
     ASSERT_TRUE(OpenCharaSheetForEntry(nullptr, 1, 2));
     ASSERT_TRUE(PumpUntil([&] { return Sheet() && Item(IDC_FP_FLOWS) != nullptr; }, 10000));
     ASSERT_TRUE(PumpUntilIdle());
@@ -223,7 +223,7 @@ TEST_F(FlowPage, SheetOpenedOnTheFlowsPageWritesBack) {
     Close(IDOK);
     ASSERT_FALSE(g_Stage.m_PalCharas[2].m_Flows.empty());
     EXPECT_EQ(7, g_Stage.m_PalCharas[2].m_Flows[0].m_nTiming);
-    EXPECT_EQ(1, g_LastSheetPage[1]);
+    EXPECT_EQ(3, g_LastSheetPage[1]);
 }
 
 // A cancelled insertion leaves no trace; the only flow cannot be deleted.
