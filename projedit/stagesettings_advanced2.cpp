@@ -71,5 +71,5 @@ void cStagePageAdvanced2::OnInitDialog(WPARAM wp, LPARAM lp) {
 }
 
 void cStagePageAdvanced2::UpdateCtrls() {
-    for (const sHitShowRow& row : kHitShowRows) EnableCtrl(m_Combos, row.colour, ComboPos(row.show) > 0);
+    for (const sHitShowRow& row : kHitShowRows) EnableCtrl(m_Combos, row.colour, ComboPos(row.show) != 0);
 }
