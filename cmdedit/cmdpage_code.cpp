@@ -21,8 +21,8 @@ cCmdDlgCode::cCmdDlgCode(int templateId, cDlg* parent, int kind, const cEditReq*
         cmd->m_nTime = 0;
         cmd->m_bParallel = 1;
     }
-    MakeVariableNameList(&m_CommonNames, g_GValInfo);
-    MakeVariableNameList(&m_StageNames, g_Stage.m_Vars);
+    MakeVarNameList(&m_CommonNames, g_GValInfo);
+    MakeVarNameList(&m_StageNames, g_Stage.m_Vars);
     if (cmd) {
         m_Edits.resize(1);
         m_Edits[0].m_Param.Set(IDC_CODE_TEXT, &cmd->m_Text, kCodeMaxLength, 0);
@@ -64,7 +64,7 @@ void cCmdDlgCode::OnCommand(WPARAM wp, LPARAM lp) {
                                     : InputVariableName(this, &g_Stage.m_Vars, var, over);
         if (renamed) {
             cVector<cString>* names = common ? &m_CommonNames : &m_StageNames;
-            MakeVariableNameList(names, common ? g_GValInfo : g_Stage.m_Vars);
+            MakeVarNameList(names, common ? g_GValInfo : g_Stage.m_Vars);
             combo.SetItemList(names);
         }
         return;

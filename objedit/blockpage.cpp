@@ -12,6 +12,8 @@
 #include "objedit/blockpage_res.h"
 #include "objedit/blocksheet.h"
 #include "objedit/charapage_basic.h"
+#include "objedit/defedit.h"
+#include "objedit/obj_lists.h"
 #include "ui/dlghelpers.h"
 
 namespace {
@@ -329,53 +331,16 @@ void cBlockPage::RunHandlers(bool withSource) {
     Draw();
 }
 
-void cBlockPage::InsertCond() {
-    cCtrlList<cEdCond>& list = CondList();
-    if (!list.Insert()) return;
-    const int at = list.m_nHidden + list.m_nCurSel;
-    cEditReq req;
-    req.m_pRecord = &m_Block.m_AppearConds[at];
-    req.m_bNew = 1;
-    req.m_bDistance = 0;
-    const int result = g_RunCondDialog ? g_RunCondDialog(this, &req) : 0;
-    if (!result)
-        list.TakeBackInserted();
-    else
-        list.Fill();
-    list.Redraw();
-}
+void cBlockPage::InsertCond() { InsertAppearCond(this, CondList(), m_Block.m_AppearConds); }
 
-void cBlockPage::EditCond() {
-    cCtrlList<cEdCond>& list = CondList();
-    const int row = list.GetCurSel();
-    if (!list.IsRecordRow(row)) return;
-    cEditReq req;
-    req.m_pRecord = &m_Block.m_AppearConds[list.m_nHidden + row];
-    if (g_RunCondDialog && g_RunCondDialog(this, &req)) {
-        list.Fill();
-        list.Redraw();
-    }
-}
-
-// A paste whose clipboard holds a distance condition pastes nothing.
-bool cBlockPage::PasteRefused(WPARAM wp) {
-    const int id = LOWORD(wp);
-    if (id != 40007 && id != 40040) return false;
-    for (int i = 0; i < static_cast<int>(CondList().m_Clip.size()); ++i) {
-        if (CondList().m_Clip[i].m_nKind == kDistanceCond) {
-            ErrorBox("「距離条件」の貼り付けはできません！");
-            return true;
-        }
-    }
-    return false;
-}
+void cBlockPage::EditCond() { EditAppearCond(this, CondList(), m_Block.m_AppearConds); }
 
 void cBlockPage::OnCommand(WPARAM wp, LPARAM lp) {
     cDlg::OnCommand(wp, lp);
     if (!m_bSheetPage || !m_bInit) return;
     const int id = LOWORD(wp);
     const int code = HIWORD(wp);
-    if (PasteRefused(wp)) return;
+    if (RefuseDistancePaste(CondList(), LOWORD(wp))) return;
     switch (id) {
         case IDC_BP_PREV:
             if (code == BN_CLICKED) Step(-1);
@@ -436,16 +401,9 @@ void cBlockPage::OnCommand(WPARAM wp, LPARAM lp) {
 }
 
 void cBlockPage::Step(int step) {
-    if (!m_bInit || !PaletteTarget()) return;
-    int index = g_StageEdit.g_EditSource[1];
-    const int last = static_cast<int>(m_PalWork.size()) - 1;
-    if (last < 1 || index < 1 || index > last) return;
+    if (!m_bInit || !PaletteTarget() || !CanStepPaletteEntry(m_PalWork)) return;
     CtrlsToData();
-    m_PalWork[index] = m_Block;
-    StepWrap(&index, step, 1, last);
-    g_StageEdit.g_EditSource[1] = index;
-    g_StageEdit.g_EditOriginal.m_pBlock = &m_PalWork[index];
-    LoadRecord(&m_PalWork[index]);
+    LoadRecord(&StepPaletteEntry(m_PalWork, m_Block, step, &g_StageEdit.g_EditOriginal.m_pBlock));
     DataToCtrls();
     ShowNo();
     m_nPrevAction = -1;
@@ -455,35 +413,9 @@ void cBlockPage::Step(int step) {
 }
 
 void cBlockPage::WriteBack() {
-    cEdBlock* original = g_StageEdit.g_EditOriginal.m_pBlock;
-    const int index = g_StageEdit.g_EditSource[1];
-    switch (Target()) {
-        case 0:
-            if (!original) return;
-            if (g_StageEditor) g_StageEditor->PushUndo(kLayerMaskBlock);
-            *original = m_Block;
-            g_StageEdit.m_bModified = 1;
-            break;
-        case 1:
-        case 2:
-            // an index that names no entry writes nothing
-            if (index < 0 || index >= static_cast<int>(m_PalWork.size())) return;
-            m_PalWork[index] = m_Block;
-            g_StageEdit.g_EditOriginal.m_pBlock = &m_PalWork[index];
-            if (Target() == 1) {
-                g_Stage.m_PalBlocks = m_PalWork;
-                g_Stage.RefreshStageInheritBlock();
-                g_StageEdit.m_bModified = 1;
-            } else {
-                g_CommonPalette.m_Blocks = m_PalWork;
-                g_Stage.RefreshInheritBlock();
-                g_StageEdit.m_bCommonModified = 1;
-            }
-            break;
-        case 3:
-            if (original) *original = m_Block;
-            break;
-    }
+    static const cDefEditPlace<cEdBlock> kPlace = {&cEdStage::m_PalBlocks, &cEdCommonPalette::m_Blocks, kLayerMaskBlock,
+                                                   &cEdStage::RefreshStageInheritBlock, &cEdStage::RefreshInheritBlock};
+    WriteBackDefinition(kPlace, m_Block, m_PalWork, &g_StageEdit.g_EditOriginal.m_pBlock);
 }
 
 void cBlockPage::Draw() {

@@ -83,7 +83,6 @@ private:
     void RunHandlers(bool withSource);
     void InsertCond();
     void EditCond();
-    bool PasteRefused(WPARAM wp);
     void ShowNo();
     void Changed();
     cCtrlList<cEdCond>& CondList() { return m_Lists[0].m_Ctrl; }

@@ -9,9 +9,10 @@
 #include "model/stage.h"
 #include "objedit/blockpage.h"
 #include "objedit/charapage_basic_res.h"
-#include "objedit/obj_lists.h"
 #include "objedit/cond_base.h"
 #include "objedit/cond_select.h"
+#include "objedit/defedit.h"
+#include "objedit/obj_lists.h"
 #include "res/command_ids.h"
 
 CondDialogFn g_RunCondDialog = RunCondSelectDlg;
@@ -259,15 +260,14 @@ void cCharaPageBasic::RunHandlers(bool withSource) {
     OnFaceChanged();
 }
 
-void cCharaPageBasic::InsertCond() {
-    cCtrlList<cEdCond>& list = CondList();
+void InsertAppearCond(cDlg* owner, cCtrlList<cEdCond>& list, cVector<cEdCond>& conds) {
     if (!list.Insert()) return;
     const int at = list.m_nHidden + list.m_nCurSel;
     cEditReq req;
-    req.m_pRecord = &m_Chara.m_AppearConds[at];
+    req.m_pRecord = &conds[at];
     req.m_bNew = 1;
     req.m_bDistance = 0;
-    const int result = g_RunCondDialog ? g_RunCondDialog(this, &req) : 0;
+    const int result = g_RunCondDialog ? g_RunCondDialog(owner, &req) : 0;
     if (!result)
         list.TakeBackInserted();
     else
@@ -275,17 +275,20 @@ void cCharaPageBasic::InsertCond() {
     list.Redraw();
 }
 
-void cCharaPageBasic::EditCond() {
-    cCtrlList<cEdCond>& list = CondList();
+void EditAppearCond(cDlg* owner, cCtrlList<cEdCond>& list, cVector<cEdCond>& conds) {
     const int row = list.GetCurSel();
     if (!list.IsRecordRow(row)) return;
     cEditReq req;
-    req.m_pRecord = &m_Chara.m_AppearConds[list.m_nHidden + row];
-    if (g_RunCondDialog && g_RunCondDialog(this, &req)) {
+    req.m_pRecord = &conds[list.m_nHidden + row];
+    if (g_RunCondDialog && g_RunCondDialog(owner, &req)) {
         list.Fill();
         list.Redraw();
     }
 }
+
+void cCharaPageBasic::InsertCond() { InsertAppearCond(this, CondList(), m_Chara.m_AppearConds); }
+
+void cCharaPageBasic::EditCond() { EditAppearCond(this, CondList(), m_Chara.m_AppearConds); }
 
 void cCharaPageBasic::OnCommand(WPARAM wp, LPARAM lp) {
     cDlg::OnCommand(wp, lp);
@@ -316,16 +319,9 @@ void cCharaPageBasic::Changed() {
 }
 
 void cCharaPageBasic::Step(int step) {
-    if (!m_bInit || !PaletteTarget()) return;
-    int index = g_StageEdit.g_EditSource[1];
-    const int last = static_cast<int>(m_PalWork.size()) - 1;
-    if (last < 1 || index < 1 || index > last) return;
+    if (!m_bInit || !PaletteTarget() || !CanStepPaletteEntry(m_PalWork)) return;
     CtrlsToData();
-    m_PalWork[index] = m_Chara;
-    StepWrap(&index, step, 1, last);
-    g_StageEdit.g_EditSource[1] = index;
-    g_StageEdit.g_EditOriginal.m_pChara = &m_PalWork[index];
-    BindRecord(m_PalWork[index]);
+    BindRecord(StepPaletteEntry(m_PalWork, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara));
     DataToCtrls();
     ShowNo();
     CondList().SetCurSel(0, 1);
@@ -334,35 +330,9 @@ void cCharaPageBasic::Step(int step) {
 }
 
 void cCharaPageBasic::WriteBack() {
-    cEdChara* original = g_StageEdit.g_EditOriginal.m_pChara;
-    const int index = g_StageEdit.g_EditSource[1];
-    switch (Target()) {
-        case 0:
-            if (!original) return;
-            if (g_StageEditor) g_StageEditor->PushUndo(kLayerMaskChara);
-            *original = m_Chara;
-            g_StageEdit.m_bModified = 1;
-            break;
-        case 1:
-        case 2:
-            // an index that names no entry writes nothing
-            if (index < 0 || index >= static_cast<int>(m_PalWork.size())) return;
-            m_PalWork[index] = m_Chara;
-            g_StageEdit.g_EditOriginal.m_pChara = &m_PalWork[index];
-            if (Target() == 1) {
-                g_Stage.m_PalCharas = m_PalWork;
-                g_Stage.RefreshStageInheritChara();
-                g_StageEdit.m_bModified = 1;
-            } else {
-                g_CommonPalette.m_Charas = m_PalWork;
-                g_Stage.RefreshInheritChara();
-                g_StageEdit.m_bCommonModified = 1;
-            }
-            break;
-        case 3:
-            if (original) *original = m_Chara;
-            break;
-    }
+    static const cDefEditPlace<cEdChara> kPlace = {&cEdStage::m_PalCharas, &cEdCommonPalette::m_Charas, kLayerMaskChara,
+                                                   &cEdStage::RefreshStageInheritChara, &cEdStage::RefreshInheritChara};
+    WriteBackDefinition(kPlace, m_Chara, m_PalWork, &g_StageEdit.g_EditOriginal.m_pChara);
 }
 
 void cCharaPageBasic::Draw() {

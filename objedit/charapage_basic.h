@@ -24,6 +24,12 @@
 typedef int (*CondDialogFn)(cDlg* owner, cEditReq* req);
 extern CondDialogFn g_RunCondDialog;
 
+// Insert (the new condition at the current row, taken back when its dialog
+// is cancelled) and edit (the current row) of an appearance condition list
+// over conds, with g_RunCondDialog.
+void InsertAppearCond(cDlg* owner, cCtrlList<cEdCond>& list, cVector<cEdCond>& conds);
+void EditAppearCond(cDlg* owner, cCtrlList<cEdCond>& list, cVector<cEdCond>& conds);
+
 // The row text of a condition in the appearance list.
 void AppearCondText(cString* out, int index, const cEdCond* cond);
 

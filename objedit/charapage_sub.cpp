@@ -5,6 +5,7 @@
 #include "app/services.h"
 #include "objedit/blockpage.h"
 #include "objedit/charapage_basic.h"
+#include "objedit/defedit.h"
 #include "ui/dlghelpers.h"
 
 namespace {
@@ -131,15 +132,9 @@ void cCharaSubPage::Step(int step) {
     cCharaDataSheet* sheet = OpenedCharaSheet();
     if (!sheet || !sheet->m_pBasic) return;
     cVector<cEdChara>& pal = sheet->m_pBasic->m_PalWork;
-    int index = g_StageEdit.g_EditSource[1];
-    const int last = static_cast<int>(pal.size()) - 1;
-    if (last < 1 || index < 1 || index > last) return;
+    if (!CanStepPaletteEntry(pal)) return;
     CtrlsToData();
-    pal[index] = m_Chara;
-    StepWrap(&index, step, 1, last);
-    g_StageEdit.g_EditSource[1] = index;
-    g_StageEdit.g_EditOriginal.m_pChara = &pal[index];
-    BindRecord(pal[index]);
+    BindRecord(StepPaletteEntry(pal, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara));
     Refresh();
 }
 

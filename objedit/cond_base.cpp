@@ -150,14 +150,6 @@ void cCondVarDlg::OnCommand(WPARAM wp, LPARAM lp) {
 // ---------------------------------------------------------------------------
 // Name lists
 
-void MakeVarNameList(cVector<cString>* out, const cVector<cEdValInfo>& vars) {
-    out->clear();
-    for (int i = 1; i < static_cast<int>(vars.size()); ++i) {
-        cString text;
-        text.Format("%s %s", Num3(i).CStr(), vars[i].m_Name.CStr());
-        out->push_back(text);
-    }
-}
 
 void MakeCharaVarNameList(cVector<cString>* out) { TableToList(out, g_ChaVarNames); }
 
@@ -183,18 +175,9 @@ cVector<cEdValInfo>* VarTable(int scope) {
 
 bool RenameVariable(cDlg* owner, int scope, int var, cCtrl* over, bool saveCommon) {
     cVector<cEdValInfo>* vars = VarTable(scope);
-    if (!vars || var <= 0 || var >= static_cast<int>(vars->size())) {
-        MessageBeep(0);
-        return false;
-    }
-    cString name = (*vars)[var].m_Name;
-    if (InputString(owner, owner ? owner->m_lpRegistry : nullptr, &name, 12, 0, "変数名の入力", over, 1) != 1)
-        return false;
-    (*vars)[var].m_Name = name;
     // the new name is kept even when it cannot be written; the author is told
-    if (saveCommon && scope == kVarCommon && !SaveCommonVarNames())
-        ErrorBoxF("data\\GValInfo.dat の保存に失敗！");
-    return true;
+    if (saveCommon && scope == kVarCommon) return RenameCommonVariable(owner, vars, var, over, SaveCommonVarNames);
+    return InputVariableName(owner, vars, var, over);
 }
 
 // ---------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "ui/ctrllist.h"
 #include "ui/dlg.h"
 #include "ui/dlghelpers.h"
+#include "ui/varnames.h"
 
 // The base of the kind dialogs: a modal dialog on the request's condition.
 // OK stores the controls into the record and ends with 1; cancel and close
@@ -63,8 +64,6 @@ public:
     cVector<cCtrlButtonItem> m_Buttons;
 };
 
-// One text per variable 1 .. count-1 of the table: "NNN name".
-void MakeVarNameList(cVector<cString>* out, const cVector<cEdValInfo>& vars);
 // The character variables "1 キャラ変数-1" .. "8 キャラ変数-8".
 void MakeCharaVarNameList(cVector<cString>* out);
 

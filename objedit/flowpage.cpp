@@ -14,9 +14,11 @@
 #include "objedit/cond_base.h"
 #include "objedit/cond_select.h"
 #include "objedit/cond_select_res.h"
+#include "objedit/defedit.h"
 #include "objedit/flowpage_res.h"
 #include "objedit/keycond.h"
 #include "objedit/keycond_res.h"
+#include "objedit/obj_lists.h"
 #include "res/command_ids.h"
 
 cFlowPage* g_FlowPage = nullptr;
@@ -137,11 +139,10 @@ void cFlowPage::BindRecord(const cEdChara& record) {
 
 void cFlowPage::Params() {
     cEdFlow& f = m_Flow;
-    m_FlowList[0].m_Param.Set(IDC_FP_FLOWS, &m_Chara.m_Flows, &m_FlowWork, &m_Flow, 1, FlowRowText, 1, 1, 999, 0, 1,
-                              0);
-    m_CondList[0].m_Param.Set(IDC_FP_CONDS, nullptr, &f.m_Conds, nullptr, 1, CondRowText, 0, 0, 99, 0, 1, 0);
-    m_KeyList[0].m_Param.Set(IDC_FP_KEYS, nullptr, &f.m_KeyConds, nullptr, 1, KeyCondRowText, 0, 0, 99, 0, 1, 0);
-    m_CmdList[0].m_Param.Set(IDC_FP_CMDS, nullptr, &f.m_Commands, nullptr, 1, CmdRowText, 0, 0, 999, 0, 1, 0);
+    DeclareFlowList(m_FlowList[0].m_Param, &m_Chara.m_Flows, &m_FlowWork, &m_Flow);
+    DeclareFlowCondList(m_CondList[0].m_Param, &f.m_Conds, CondRowText);
+    DeclareKeyCondList(m_KeyList[0].m_Param, &f.m_KeyConds);
+    DeclareFlowCmdList(m_CmdList[0].m_Param, &f.m_Commands, CmdRowText);
     m_Combos[kComboId].m_Param.SetList(IDC_FP_ID, &f.m_nId, &m_IdNames, 0);
     m_Combos[kComboGroup].m_Param.SetList(IDC_FP_GROUP, &f.m_nGroup, &m_GroupNames, 0);
     m_Combos[kComboJudge].m_Param.SetList(IDC_FP_JUDGE, &f.m_nJudge, &m_JudgeNames, 0);
@@ -290,16 +291,9 @@ void cFlowPage::OnInheritClicked() {
 }
 
 void cFlowPage::Step(int step) {
-    if (!m_bInit || !PaletteTarget() || !m_pPalette) return;
-    int index = g_StageEdit.g_EditSource[1];
-    const int last = static_cast<int>(m_pPalette->size()) - 1;
-    if (last < 1 || index < 1 || index > last) return;
+    if (!m_bInit || !PaletteTarget() || !m_pPalette || !CanStepPaletteEntry(*m_pPalette)) return;
     CtrlsToData();
-    (*m_pPalette)[index] = m_Chara;
-    StepWrap(&index, step, 1, last);
-    g_StageEdit.g_EditSource[1] = index;
-    g_StageEdit.g_EditOriginal.m_pChara = &(*m_pPalette)[index];
-    Load(&(*m_pPalette)[index]);
+    Load(&StepPaletteEntry(*m_pPalette, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara));
     m_bLoading = 1;
     DataToCtrls();
     FlowList().ResetSel(0, 1);

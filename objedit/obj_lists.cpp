@@ -48,8 +48,9 @@ void DeclareKeyCondList(cCtrlListParam<cEdKeyCond>& p, cVector<cEdKeyCond>* cond
     p.Set(kKeyCondListId, nullptr, conds, nullptr, 1, KeyCondRowText, 0, 0, kCondMax, 0, 1, 0);
 }
 
-void DeclareFlowCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds) {
-    p.Set(kCmdListId, nullptr, cmds, nullptr, 1, FlowCmdRowText, 0, 0, kCmdMax, 0, 1, 0);
+void DeclareFlowCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds,
+                        cCtrlListParam<cEdCommand>::TextFunc text) {
+    p.Set(kCmdListId, nullptr, cmds, nullptr, 1, text, 0, 0, kCmdMax, 0, 1, 0);
 }
 
 void DeclareItemCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds) {

@@ -44,7 +44,10 @@ void DeclareFlowList(cCtrlListParam<cEdFlow>& p, cVector<cEdFlow>* flows, cVecto
 // In place, inside the page's flow record.
 void DeclareFlowCondList(cCtrlListParam<cEdCond>& p, cVector<cEdCond>* conds, CondTextFunc text);
 void DeclareKeyCondList(cCtrlListParam<cEdKeyCond>& p, cVector<cEdKeyCond>* conds);
-void DeclareFlowCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds);
+// The command list shows FlowCmdRowText unless the page gives its own
+// summary text.
+void DeclareFlowCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds,
+                        cCtrlListParam<cEdCommand>::TextFunc text = FlowCmdRowText);
 // In place: the effect commands of the item effect page's item copy.
 void DeclareItemCmdList(cCtrlListParam<cEdCommand>& p, cVector<cEdCommand>* cmds);
 

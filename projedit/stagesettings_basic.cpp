@@ -10,6 +10,7 @@
 #include "base/msgbox.h"
 #include "model/database.h"
 #include "model/prjoption.h"
+#include "projedit/proj_lists.h"
 #include "projedit/stagesettings_layer.h"
 #include "projedit/stagesettings_res.h"
 #include "projedit/stagesettings_sheet.h"
@@ -24,8 +25,7 @@ cStagePageBasic* cStagePageBasic::s_pThis = nullptr;
 
 namespace {
 
-const int kListId = 1222;
-const int kMaxLayers = 8;
+const int kListId = kBackLayerListId;
 // The scroll limit check boxes, their edits and their hidden-width labels.
 const int kLimitChecks[4] = {1265, 1266, 1267, 1268};
 const int kLimitEdits[4] = {11214, 11216, 11218, 11220};
@@ -33,14 +33,6 @@ const int kLimitLabels[4] = {1429, 1430, 1431, 1432};
 const int kRankingChecks[kRankingCount] = {1316, 1317, 1318, 1319, 1320};
 
 }  // namespace
-
-void GetBackLayerRowText(cString* text, int, const cEdBackLayer* layer) {
-    StrPrintf(text, "%s", layer->m_bShowFirst ? "○" : "‐");
-    if (layer->m_bUseColour)
-        StrPrintf(text, " 色番号%d", layer->m_Colour);
-    else
-        StrPrintf(text, " %s", layer->m_Image.CStr());
-}
 
 sStageMemory CalcStageMemory(int width, int height, int curWidth, int curHeight, uint64_t freeBytes) {
     // 64-bit throughout: one step of a large stage plus the free memory of
@@ -61,8 +53,7 @@ cStagePageBasic::cStagePageBasic(int templateId, cDlg* parent, int /*kind*/, cWn
     // a stage of an old file may hold fewer ranking flags than the page shows
     if (static_cast<int>(s.m_RankingItems.size()) < kRankingCount)
         s.m_RankingItems.resize(kRankingCount, 0);
-    m_List.m_Param.Set(kListId, &s.m_BackLayers, &m_Layers, nullptr, 1, GetBackLayerRowText, 1, 0, kMaxLayers, 0, 1,
-                       0);
+    DeclareBackLayerList(m_List.m_Param, &s.m_BackLayers, &m_Layers);
 
     AddVal(11210, &m_nWidth, kStageMinSide, kStageMaxSide, 11212);
     AddVal(11211, &m_nHeight, kStageMinSide, kStageMaxSide, 11166);

@@ -19,10 +19,6 @@ class cBackLayerDlg;
 extern int g_StageResizeDirX;
 extern int g_StageResizeDirY;
 
-// Row text of a background layer: "○" shown from the start, else "‐", then
-// the colour number or the image file.
-void GetBackLayerRowText(cString* text, int index, const cEdBackLayer* layer);
-
 // The memory figures of a stage size being typed (see ShowMemory).
 struct sStageMemory {
     int64_t consumption;  // two undo steps of the new size

@@ -3,7 +3,7 @@
 #include "base/msgbox.h"
 #include "ui/inputdlg.h"
 
-void MakeVariableNameList(cVector<cString>* out, const cVector<cEdValInfo>& vars) {
+void MakeVarNameList(cVector<cString>* out, const cVector<cEdValInfo>& vars) {
     out->clear();
     for (int i = 1; i < static_cast<int>(vars.size()); ++i) {
         cString text;

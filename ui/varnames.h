@@ -10,7 +10,7 @@
 
 // One text per variable 1 .. count-1 of the table: "NNN name" with the
 // number zero-padded to three digits. Variable 0 is never listed.
-void MakeVariableNameList(cVector<cString>* out, const cVector<cEdValInfo>& vars);
+void MakeVarNameList(cVector<cString>* out, const cVector<cEdValInfo>& vars);
 
 // Asks for a new name of variable var (at most 12 bytes) in the box
 // "変数名の入力" placed over the control. A variable outside 1 .. count-1

@@ -20,6 +20,7 @@
 #include "base/dib.h"
 #include "model/database.h"
 #include "model/stage.h"
+#include "projedit/proj_lists.h"
 #include "projedit/stagesettings_advanced.h"
 #include "projedit/stagesettings_advanced2.h"
 #include "projedit/stagesettings_basic.h"
@@ -612,7 +613,7 @@ TEST(StageSettingsRows, BackgroundLayerRowTexts) {
         layer.m_Colour = c.number;
         layer.m_Image = c.image;
         cString text;
-        GetBackLayerRowText(&text, 0, &layer);
+        BackLayerRowText(&text, 0, &layer);
         EXPECT_EQ(c.text, text);
     }
 }

@@ -1,0 +1,84 @@
+// What the definition sheets (blocks, characters, items) share about their
+// edit target: stepping "←" / "→" through a palette's working copy, and
+// writing the edited record back where it came from.
+#pragma once
+
+#include "app/services.h"
+#include "base/containers.h"
+#include "model/palette.h"
+#include "model/stage.h"
+#include "ui/dlghelpers.h"
+
+// Edit targets: 0 an object placed on the stage, 1 a stage palette entry,
+// 2 a common palette entry, 3 a project default.
+inline int DefEditTarget() { return g_StageEdit.g_EditTarget; }
+inline bool DefEditsPaletteEntry() { return DefEditTarget() == 1 || DefEditTarget() == 2; }
+
+// True when the entry being edited can be stepped from: entries 1 .. last
+// of the working copy (entry 0 is the fixed empty entry).
+template <class T>
+bool CanStepPaletteEntry(const cVector<T>& work) {
+    const int index = g_StageEdit.g_EditSource[1];
+    const int last = static_cast<int>(work.size()) - 1;
+    return last >= 1 && index >= 1 && index <= last;
+}
+
+// Puts the edited record back into its entry of the working copy and moves
+// to the next (step 1) or previous (step -1) entry, wrapping around over
+// 1 .. last; the selection and *original follow. Returns the entry now
+// edited. Only after CanStepPaletteEntry.
+template <class T>
+T& StepPaletteEntry(cVector<T>& work, const T& edited, int step, T** original) {
+    int index = g_StageEdit.g_EditSource[1];
+    work[index] = edited;
+    StepWrap(&index, step, 1, static_cast<int>(work.size()) - 1);
+    g_StageEdit.g_EditSource[1] = index;
+    *original = &work[index];
+    return work[index];
+}
+
+// Where a kind of definition lives: its palette vectors, the stage layer it
+// is placed on and how the placed objects take their palette entries again.
+template <class T>
+struct cDefEditPlace {
+    cVector<T> cEdStage::*m_StagePalette;
+    cVector<T> cEdCommonPalette::*m_CommonPalette;
+    int m_nLayerMask;
+    void (cEdStage::*m_RefreshStage)();
+    void (cEdStage::*m_RefreshCommon)();
+};
+
+// Writes the edited record back by the edit target: a placed object with an
+// undo step, a palette entry through the working copy (the whole copy
+// becomes the palette and the placed objects inherit again), or the project
+// default. An index that names no entry writes nothing.
+template <class T>
+void WriteBackDefinition(const cDefEditPlace<T>& place, const T& edited, cVector<T>& work, T** original) {
+    const int index = g_StageEdit.g_EditSource[1];
+    switch (DefEditTarget()) {
+        case 0:
+            if (!*original) return;
+            if (g_StageEditor) g_StageEditor->PushUndo(place.m_nLayerMask);
+            **original = edited;
+            g_StageEdit.m_bModified = 1;
+            break;
+        case 1:
+        case 2:
+            if (index < 0 || index >= static_cast<int>(work.size())) return;
+            work[index] = edited;
+            *original = &work[index];
+            if (DefEditTarget() == 1) {
+                g_Stage.*place.m_StagePalette = work;
+                (g_Stage.*place.m_RefreshStage)();
+                g_StageEdit.m_bModified = 1;
+            } else {
+                g_CommonPalette.*place.m_CommonPalette = work;
+                (g_Stage.*place.m_RefreshCommon)();
+                g_StageEdit.m_bCommonModified = 1;
+            }
+            break;
+        case 3:
+            if (*original) **original = edited;
+            break;
+    }
+}
