@@ -10,6 +10,11 @@
 #include "cmdedit/cmdpage_shot.h"
 #include "cmdedit/cmdpage_summon.h"
 #include "cmdedit/cmdpage_sword.h"
+// Status operation, item get and graphic change pages.
+#include "cmdedit/cmdpage_getitem.h"
+#include "cmdedit/cmdpage_graphic.h"
+#include "cmdedit/cmdpage_status.h"
+#include "cmdedit/cmdpage_status2.h"
 
 // Pages of the individual kinds: one include and one table row each.
 
@@ -39,6 +44,11 @@ const cCmdPageEntry kPages[] = {
     {14, MakeCmdPage<cCmdDlgSummonChara>},
     {15, MakeCmdPage<cCmdDlgSummonItem>},
     {16, MakeCmdPage<cCmdDlgFlowOp>},
+    // status operations, item get and graphic change
+    {22, MakeCmdPage<cCmdDlgStatus>},
+    {23, MakeCmdPage<cCmdDlgStatus2>},
+    {24, MakeCmdPage<cCmdDlgGetItem>},
+    {25, MakeCmdPage<cCmdDlgGraphic>},
     {36, MakeCmdPage<cCmdDlgCode>},
 };
 

@@ -184,6 +184,11 @@ const cStatusEntry g_SystemValue[kSystemValueCount] = {
     {"残り人数", 0, 99, -99, 99, 0, 0, 1},
 };
 
+const cStatusEntry* StatusEntryOf(int who, int item) {
+    if (who == kWhoSystem) return item >= 0 && item < kSystemValueCount ? &g_SystemValue[item] : nullptr;
+    return item >= 0 && item < kCharaStatusCount ? &g_CharaStatus[item] : nullptr;
+}
+
 namespace {
 
 const char* const kOffOn[] = {"OFF", "ON", ""};

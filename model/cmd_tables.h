@@ -164,6 +164,23 @@ extern const cStateEntry g_StateFlag[kStateFlagCount];
 extern cStateEntry g_ScrollStatus[kScrollStatusCount];
 void InitScrollStatusTable();
 
+// The status entry of an item of an owner: the system's own entry
+// ("時間" -999..999, the scroll speeds -480..480, ...) for the system, else
+// the character status at that index; null outside the tables. Status
+// conditions and status operations take their operand ranges and percent
+// choices from it.
+const cStatusEntry* StatusEntryOf(int who, int item);
+
+// The choice tables of the status, item get and graphic change command
+// pages under their page names (the same tables as above).
+const char* const* const g_StatusSideName = g_OperandKind;      // "ステータス", "変数"
+const char* const* const g_StatusOwnerName = g_WhoSelf3;        // "自分", "ターゲット", "システム"
+const char* const* const g_VarScopeName = g_VarScope;           // "コモン変数", "ステージ変数"
+const char* const* const g_ValueSourceName = g_ValueSource;     // "定数", "乱数", "ステータス", "変数"
+const char* const* const g_PercentModeName = g_CalcMode;        // "通常の計算", ...
+const char* const* const g_ItemGetPaletteAll = g_ItemPalette;   // "コモンパレット", "ステージパレット"
+const char* const* const g_ItemGetPaletteCommon = g_ItemPaletteCommon;  // "コモンパレット"
+
 // Entries that later versions inserted: older files store the indexes of the
 // entries behind them one lower. In today's numbering, version 168 inserted
 // the character status now at 11 (at 10 of its own table), version 203 the

@@ -47,8 +47,7 @@ const cStatusEntry* CondStatusEntry(int who, int item) {
     // the system's items have ranges of their own ("時間" -999..999, the
     // scroll speeds -480..480, ...), not those of the character status at
     // the same index
-    if (who == kWhoSystem) return item >= 0 && item < kSystemValueCount ? &g_SystemValue[item] : nullptr;
-    return item >= 0 && item < kCharaStatusCount ? &g_CharaStatus[item] : nullptr;
+    return StatusEntryOf(who, item);
 }
 
 cCondKindDlgStatus::cCondKindDlgStatus(int templateId, cDlg* parent, int kind, const cEditReq* req,

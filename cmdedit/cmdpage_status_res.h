@@ -1,0 +1,28 @@
+// Resource ids of the status operation command page (dialog 215).
+#pragma once
+
+#define IDD_CMD_STATUS 215
+
+#define IDC_ST_SIDE 11175
+#define IDC_ST_OWNER 1400
+#define IDC_ST_ITEM 1401
+#define IDC_ST_SCOPE 11176
+#define IDC_ST_VAR 1402
+#define IDC_ST_RENAME 1405
+#define IDC_ST_CALC 1174
+#define IDC_ST_SOURCE 11177
+#define IDC_ST_VALUE 1403
+#define IDC_ST_VALUE_SPIN 1404
+#define IDC_ST_RAND_MIN 1048
+#define IDC_ST_RAND_MIN_SPIN 1053
+#define IDC_ST_RAND_MAX 1054
+#define IDC_ST_RAND_MAX_SPIN 1055
+#define IDC_ST_RIGHT_OWNER 11178
+#define IDC_ST_RIGHT_ITEM 1176
+#define IDC_ST_RIGHT_SCOPE 11179
+#define IDC_ST_RIGHT_VAR 1051
+#define IDC_ST_RIGHT_RENAME 1052
+#define IDC_ST_PERCENT 1175
+#define IDC_ST_PERCENT_MODE 11180
+#define IDC_ST_BAR 1398
+#define IDC_ST_INVINCIBLE 1399
