@@ -10,6 +10,10 @@
 #include "cmdedit/cmdpage_shot.h"
 #include "cmdedit/cmdpage_summon.h"
 #include "cmdedit/cmdpage_sword.h"
+// Presentation pages: animation sets, animations, effects, pictures.
+#include "cmdedit/cmdpage_anime.h"
+#include "cmdedit/cmdpage_effect.h"
+#include "cmdedit/cmdpage_picture.h"
 
 // Pages of the individual kinds: one include and one table row each.
 
@@ -39,6 +43,13 @@ const cCmdPageEntry kPages[] = {
     {14, MakeCmdPage<cCmdDlgSummonChara>},
     {15, MakeCmdPage<cCmdDlgSummonItem>},
     {16, MakeCmdPage<cCmdDlgFlowOp>},
+    // presentation: animation set, animation, effects, picture
+    {26, MakeCmdPage<cCmdDlgAnimeSet>},
+    {27, MakeCmdPage<cCmdDlgAnime>},
+    {28, MakeCmdPage<cCmdDlgEffect>},
+    {29, MakeCmdPage<cCmdDlgCharaEffect>},
+    {30, MakeCmdPage<cCmdDlgScrEffect>},
+    {31, MakeCmdPage<cCmdDlgPicture>},
     {36, MakeCmdPage<cCmdDlgCode>},
 };
 
