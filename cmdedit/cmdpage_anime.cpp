@@ -29,6 +29,16 @@ void cCmdDlgAnimeSet::OnInitDialog(WPARAM wp, LPARAM lp) {
     m_bReady = 1;
 }
 
+void cCmdDlgAnimeSet::OnCommand(WPARAM wp, LPARAM lp) {
+    if (LOWORD(wp) == kIdOk && AllowCommand(wp)) {
+        cDlg::OnCommand(wp, lp);
+        StoreCtrlsKeepingUnlisted(this, m_Combos);
+        Close(1);
+        return;
+    }
+    cCmdDlg::OnCommand(wp, lp);
+}
+
 cCmdDlgAnime::cCmdDlgAnime(int templateId, cDlg* parent, int kind, const cEditReq* req, cWndRegistry* registry,
                            cCtrl* ownerCtrl, int centre)
     : cCmdDlg(templateId, parent, kind, req, registry, ownerCtrl, centre) {
@@ -54,4 +64,14 @@ void cCmdDlgAnime::OnInitDialog(WPARAM wp, LPARAM lp) {
     UpdateCtrls();
     m_bLive = 1;
     m_bReady = 1;
+}
+
+void cCmdDlgAnime::OnCommand(WPARAM wp, LPARAM lp) {
+    if (LOWORD(wp) == kIdOk && AllowCommand(wp)) {
+        cDlg::OnCommand(wp, lp);
+        StoreCtrlsKeepingUnlisted(this, m_Combos);
+        Close(1);
+        return;
+    }
+    cCmdDlg::OnCommand(wp, lp);
 }

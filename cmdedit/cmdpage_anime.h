@@ -17,6 +17,7 @@ public:
     ~cCmdDlgAnimeSet() override;
 
     void OnInitDialog(WPARAM wp, LPARAM lp) override;
+    void OnCommand(WPARAM wp, LPARAM lp) override;
 
     cVector<cString> m_Sets;
     cVector<cCtrlComboItem<int32_t>> m_Combos;
@@ -30,6 +31,7 @@ public:
     ~cCmdDlgAnime() override;
 
     void OnInitDialog(WPARAM wp, LPARAM lp) override;
+    void OnCommand(WPARAM wp, LPARAM lp) override;
 
     cVector<cString> m_Animes;
     cVector<cCtrlComboItem<int32_t>> m_Combos;

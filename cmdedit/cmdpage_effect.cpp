@@ -60,7 +60,7 @@ void cCmdDlgEffect::OnCommand(WPARAM wp, LPARAM lp) {
     cEdCommand* cmd = Cmd();
     if (LOWORD(wp) == kIdOk && cmd && AllowCommand(wp)) {
         cDlg::OnCommand(wp, lp);
-        CtrlsToData();
+        StoreCtrlsKeepingUnlisted(this, m_Combos);
         // a paused effect holds the flow until it ends
         cmd->m_bParallel = cmd->m_Params[kEfPause] == 0 ? 1 : 0;
         Close(1);
@@ -119,6 +119,16 @@ void cCmdDlgEffectRun::OnInitDialog(WPARAM wp, LPARAM lp) {
     UpdateCtrls();
     m_bLive = 1;
     m_bReady = 1;
+}
+
+void cCmdDlgEffectRun::OnCommand(WPARAM wp, LPARAM lp) {
+    if (LOWORD(wp) == kIdOk && AllowCommand(wp)) {
+        cDlg::OnCommand(wp, lp);
+        StoreCtrlsKeepingUnlisted(this, m_Combos);
+        Close(1);
+        return;
+    }
+    cCmdDlg::OnCommand(wp, lp);
 }
 
 cCmdDlgCharaEffect::cCmdDlgCharaEffect(int templateId, cDlg* parent, int kind, const cEditReq* req,

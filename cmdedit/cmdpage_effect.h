@@ -41,6 +41,7 @@ public:
     ~cCmdDlgEffectRun() override;
 
     void OnInitDialog(WPARAM wp, LPARAM lp) override;
+    void OnCommand(WPARAM wp, LPARAM lp) override;
 
     cVector<cString> m_Effects;
     cVector<cString> m_ExecTypes;

@@ -79,7 +79,7 @@ void cCmdDlgPicture::OnCommand(WPARAM wp, LPARAM lp) {
     cEdCommand* cmd = Cmd();
     if (LOWORD(wp) == kIdOk && cmd && AllowCommand(wp)) {
         cDlg::OnCommand(wp, lp);
-        CtrlsToData();
+        StoreCtrlsKeepingUnlisted(this, m_Combos);
         // a paused picture holds the flow until it goes
         cmd->m_bParallel = cmd->m_Params[kPiPause] == 0 ? 1 : 0;
         Close(1);

@@ -407,4 +407,50 @@ TEST_F(PresentPages, PictureEraseGreysOut) {
     EXPECT_EQ(1, cmd.m_bParallel);
 }
 
+// A record number beyond its list (the database table is shorter than when
+// the command was made, or empty) shows no selection; OK keeps the stored
+// number instead of writing -1 plus the list's offset, and still stores the
+// controls that were changed.
+TEST_F(PresentPages, UnlistedRecordKeptOnOk) {
+    const struct Case {
+        int kind;
+        int comboId;
+        int stored;
+        int changeId;  // a check box clicked before OK (0: none)
+        int changedParam;
+    } cases[] = {
+        {kKindAnimeSet, IDC_AS_SET, 9, 0, 0},
+        {kKindAnime, IDC_AN_ANIME, 9, 0, 0},
+        {kKindAnime, IDC_AN_ANIME, 0, 0, 0},
+        {kKindEffect, IDC_EF_EFFECT, 9, IDC_EF_PAUSE, 7},
+        {kKindCharaEffect, IDC_CE_EFFECT, 9, IDC_XE_LOOP, 2},
+        {kKindScrEffect, IDC_SE_EFFECT, 4, IDC_XE_LOOP, 2},
+        {kKindPicture, IDC_PI_PICTURE, 9, IDC_PI_FRONT, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kind << " " << c.stored);
+        cEdCommand cmd = Command(c.kind);
+        cmd.m_Params.resize(static_cast<size_t>(cmd.ParamCount()), 0);
+        cmd.m_Params[0] = c.stored;
+        if (c.kind == kKindPicture) cmd.m_Params[8] = 2;  // the pause box stays free
+        EXPECT_EQ(1, Run(&cmd, 0, [&](HWND dlg) {
+            EXPECT_EQ(-1, Sel(dlg, c.comboId));
+            if (c.changeId) Click(dlg, c.changeId);
+            End(dlg, 1000);
+        }));
+        EXPECT_EQ(c.stored, cmd.m_Params[0]);
+        if (c.changeId) {
+            EXPECT_EQ(1, cmd.m_Params[c.changedParam]);
+        }
+    }
+    // an empty table: a new animation command keeps record 1
+    g_Database.m_Anime.resize(1);
+    cEdCommand cmd = Command(kKindAnime);
+    EXPECT_EQ(1, Run(&cmd, 1, [](HWND dlg) {
+        EXPECT_EQ(0, Count(dlg, IDC_AN_ANIME));
+        End(dlg, 1000);
+    }));
+    EXPECT_EQ(1, cmd.m_Params[0]);
+}
+
 }  // namespace
