@@ -15,6 +15,10 @@
 #include "cmdedit/cmdpage_graphic.h"
 #include "cmdedit/cmdpage_status.h"
 #include "cmdedit/cmdpage_status2.h"
+// Presentation pages: animation sets, animations, effects, pictures.
+#include "cmdedit/cmdpage_anime.h"
+#include "cmdedit/cmdpage_effect.h"
+#include "cmdedit/cmdpage_picture.h"
 
 // Pages of the individual kinds: one include and one table row each.
 
@@ -49,6 +53,13 @@ const cCmdPageEntry kPages[] = {
     {23, MakeCmdPage<cCmdDlgStatus2>},
     {24, MakeCmdPage<cCmdDlgGetItem>},
     {25, MakeCmdPage<cCmdDlgGraphic>},
+    // presentation: animation set, animation, effects, picture
+    {26, MakeCmdPage<cCmdDlgAnimeSet>},
+    {27, MakeCmdPage<cCmdDlgAnime>},
+    {28, MakeCmdPage<cCmdDlgEffect>},
+    {29, MakeCmdPage<cCmdDlgCharaEffect>},
+    {30, MakeCmdPage<cCmdDlgScrEffect>},
+    {31, MakeCmdPage<cCmdDlgPicture>},
     {36, MakeCmdPage<cCmdDlgCode>},
 };
 

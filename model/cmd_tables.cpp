@@ -287,3 +287,11 @@ const cParamRow g_ShotAimParam[kShotAimParamRows] = {
     {"波の最大(hbl)", 0, 100, 4}, {"波の速度", 0, 100, 4}, {"開始角度", 0, 359, 0},         // ウェーブ
     {"軌道変更(hbl)", 0, 40, 0}, {"", 0, 0, 0}, {"", 0, 0, 0},                              // 落下
 };
+
+// ---------------------------------------------------------------------------
+// Presentation pages
+
+const char* const* const g_DispPosName = g_PicturePos;
+const char* const* const g_ExecTypeName = g_ExecMode;
+const char* const* const g_DispTimeName = g_PictureDuration;
+const char* const* const g_BackShowName = g_ShowMode;

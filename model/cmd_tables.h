@@ -217,3 +217,12 @@ extern const cParamRow g_ShotAimParam[kShotAimParamRows];
 
 // The highest shot graphic number.
 const int kMaxShotGraphic = 119;
+
+// ---------------------------------------------------------------------------
+// Presentation pages: their option tables, the same rows as g_PicturePos,
+// g_ExecMode, g_PictureDuration and g_ShowMode.
+
+extern const char* const* const g_DispPosName;
+extern const char* const* const g_ExecTypeName;
+extern const char* const* const g_DispTimeName;
+extern const char* const* const g_BackShowName;
