@@ -18,8 +18,23 @@ cPropSheet* g_CommonItemPalSheet = nullptr;
 cPropSheet* g_PrjOptionItemSheet = nullptr;
 
 namespace {
+
 const int kItemEntry = 2;  // the item sheet's entry of g_LastSheetPage
+
+// A sheet opened beside a palette window at the screen's edge is moved
+// back inside the work area.
+void KeepInWorkArea(HWND wnd) {
+    RECT rc, work;
+    if (!GetWindowRect(wnd, &rc) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return;
+    int x = rc.left, y = rc.top;
+    if (rc.right > work.right) x -= rc.right - work.right;
+    if (rc.bottom > work.bottom) y -= rc.bottom - work.bottom;
+    if (x < work.left) x = work.left;
+    if (y < work.top) y = work.top;
+    if (x != rc.left || y != rc.top) SetWindowPos(wnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+}  // namespace
 
 cPropSheet** ItemSheetHolder(int target) {
     switch (target) {
@@ -73,6 +88,7 @@ void cItemDataSheet::Open() {
     Create();
     if (!m_hWnd) return;
     SetWindowTextA(m_hWnd, "アイテムデータ");
+    KeepInWorkArea(m_hWnd);
     int last = g_LastSheetPage[kItemEntry];
     if (last < 0 || last >= static_cast<int>(m_Pages.size())) last = 0;
     // the first page writes the record back on Apply and runs the closing
