@@ -12,7 +12,7 @@
 #include "model/stage.h"
 #include "objedit/blocksheet.h"
 #include "objedit/charasheet.h"
-#include "objedit/entry_sheets.h"
+#include "objedit/itemsheet.h"
 #include "objedit/palmove_dlg.h"
 #include "res/command_ids.h"
 #include "ui/dlghelpers.h"

@@ -10,6 +10,7 @@
 #include "base/msgbox.h"
 #include "model/stage.h"
 #include "objedit/charasheet.h"
+#include "objedit/itemsheet.h"
 
 namespace {
 
@@ -340,6 +341,7 @@ void cStageEditorDlg::EditObjectAtCursor() {
     // sheets open here once they are in (until then the other windows stay
     // enabled).
     if (layer == 1) OpenCharaSheetForCell(this, g_StageEdit.g_EditOriginal.m_pChara);
+    if (layer == 2) OpenItemSheetForCell(this, g_StageEdit.g_EditOriginal.m_pItem);
 }
 
 void cStageEditorDlg::OnSelectMouse(UINT msg) {
