@@ -91,6 +91,12 @@ size_t FindPartner(const cString& e, size_t open) {
     return cString::npos;
 }
 
+// The value of a token: a variable reads the scratch value it stands on
+// now, so an assignment changes what later reductions read.
+int32_t ValueOf(const cExprToken& t) {
+    return t.m_pTarget ? *t.m_pTarget : t.m_nValue;
+}
+
 // Signed 32-bit arithmetic that wraps on overflow.
 int32_t Wrap(uint32_t v) {
     return static_cast<int32_t>(v);
@@ -110,7 +116,7 @@ void cExprEval::Report(const char* fmt, const char* arg) {
     m_Messages.push_back(msg);
 }
 
-int32_t cExprEval::Eval(const cString& text) {
+int32_t cExprEval::ExprEval(const cString& text) {
     return EvalAt(text, 0);
 }
 
@@ -185,7 +191,7 @@ int32_t cExprEval::EvalAt(const cString& text, int depth) {
         e = Substitute(e, start, end + 1, v);
         i = start;
     }
-    return EvalFlat(e);
+    return ExprEvalFlat(e);
 }
 
 bool cExprEval::Classify(const cString& word, cExprToken* t) {
@@ -215,7 +221,7 @@ bool cExprEval::Classify(const cString& word, cExprToken* t) {
     return false;
 }
 
-int32_t cExprEval::EvalFlat(const cString& input) {
+int32_t cExprEval::ExprEvalFlat(const cString& input) {
     const cString text(input.c_str());
     std::vector<cExprToken> tokens;
     cString word;
@@ -261,8 +267,8 @@ int32_t cExprEval::Reduce(std::vector<cExprToken>& tokens, const cString& text, 
                 return 0;
             }
             const cExprToken& left = tokens[j - 1];
-            const int32_t l = left.m_nValue;
-            const int32_t r = tokens[j + 1].m_nValue;
+            const int32_t l = ValueOf(left);
+            const int32_t r = ValueOf(tokens[j + 1]);
             int32_t v = 0;
             switch (op) {
             case kOpAdd:
@@ -307,13 +313,13 @@ int32_t cExprEval::Reduce(std::vector<cExprToken>& tokens, const cString& text, 
         }
     }
     if (reduced) return result;
-    return tokens.empty() ? 0 : tokens.back().m_nValue;
+    return tokens.empty() ? 0 : ValueOf(tokens.back());
 }
 
 cExprCheck CheckExpr(const cString& text, const ExprRandom& random, int32_t scratch) {
     cExprEval eval(random, scratch);
     cExprCheck check;
-    check.m_nValue = eval.Eval(text);
+    check.m_nValue = eval.ExprEval(text);
     check.m_bPassed = eval.Passed();
     check.m_Messages = eval.Messages();
     check.m_Writes = eval.Writes();
@@ -323,7 +329,7 @@ cExprCheck CheckExpr(const cString& text, const ExprRandom& random, int32_t scra
 bool CheckCode(const cString& text, const std::function<void(const cString&)>& report) {
     g_ExprError = 0;
     cExprEval eval([] { return std::rand() & 0x7FFF; });
-    eval.Eval(text);
+    eval.ExprEval(text);
     for (const cString& msg : eval.Messages()) {
         g_ExprError = 1;
         if (report) report(msg);

@@ -33,7 +33,7 @@ enum eExprTokenKind {
 // One word of a flat expression.
 struct cExprToken {
     int m_nKind = kExprConst;
-    int32_t m_nValue = 0;
+    int32_t m_nValue = 0;          // a constant's value; a variable reads its target
     int32_t* m_pTarget = nullptr;  // what an assignment to the token writes; none for constants
     int32_t m_nMin = -999999;
     int32_t m_nMax = 999999;
@@ -54,9 +54,9 @@ public:
 
     // Substitutes groups and calls by their values, then evaluates the rest
     // flat. Recursive.
-    int32_t Eval(const cString& text);
+    int32_t ExprEval(const cString& text);
     // Evaluates an expression without groups or calls.
-    int32_t EvalFlat(const cString& text);
+    int32_t ExprEvalFlat(const cString& text);
 
     // Every message reported, in order; the check passed when there is none.
     const std::vector<cString>& Messages() const { return m_Messages; }

@@ -2,10 +2,13 @@
 
 #include <prsht.h>
 
+#include <cstdint>
+
 #include "app/services.h"
 #include "base/msgbox.h"
 #include "listctrl/listctrl_res.h"
 #include "model/database.h"
+#include "model/graphic_kinds.h"
 #include "model/palette.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
@@ -13,6 +16,7 @@
 #include "objedit/blocksheet.h"
 #include "objedit/charapage_basic.h"
 #include "objedit/defedit.h"
+#include "objedit/graphic_picker.h"
 #include "objedit/obj_lists.h"
 #include "ui/dlghelpers.h"
 
@@ -53,8 +57,17 @@ const int kDistanceCond = 7;  // a distance condition cannot be pasted here
 enum { kComboSource, kComboJudge, kComboSheet, kComboTransparent, kComboMark, kComboType, kComboFaction,
        kComboAction, kComboItemSource, kComboCount };
 enum { kShortGraphic, kShortFrame, kShortMark, kShortCount };
+enum { kButtonInsert, kButtonEdit, kButtonDelete, kButtonPick, kButtonMarkPick, kButtonPrev, kButtonNext, kButtonCount };
 
 int Target() { return g_StageEdit.g_EditTarget; }
+
+// The highest graphic number of a graphic sheet: the records of the
+// character-exclusive bitmaps for "専用bmp", else the last cell.
+int16_t GraphicNumberMax(int sheet) {
+    if (sheet != 4) return 119;
+    const int last = static_cast<int>(g_Database.m_BmpCharaExc.size()) - 1;
+    return static_cast<int16_t>(last < 1 ? 1 : (last > INT16_MAX ? INT16_MAX : last));
+}
 bool PaletteTarget() { return Target() == 1 || Target() == 2; }
 
 }  // namespace
@@ -78,7 +91,7 @@ cBlockPage::cBlockPage(cDlg* parent, cWndRegistry* registry) : cDlg(IDD_BLOCK_PA
     m_Inherits.resize(kGroupCount);
     m_Lists.resize(1);
     m_Pictures.resize(2);
-    m_Buttons.resize(7);
+    m_Buttons.resize(kButtonCount);
     m_Statics.resize(1);
     LoadRecord(g_StageEdit.g_EditOriginal.m_pBlock);
 }
@@ -98,7 +111,7 @@ void cBlockPage::FillSheetParams() {
     const cString* items = Target() == 0 || Target() == 1 ? g_ItemSourceName : g_ItemSourceCommonName;
     m_Combos[kComboSource].m_Param.Set(IDC_BP_SOURCE, &b.m_InheritKind, sources, 0);
     m_Combos[kComboJudge].m_Param.Set(IDC_BP_JUDGE, &b.m_AppearJudge, kJudge, 0);
-    m_Combos[kComboSheet].m_Param.Set(IDC_BP_SHEET, &b.m_GraphicSource, g_GraphicSourceName, 0);
+    m_Combos[kComboSheet].m_Param.Set(IDC_BP_SHEET, &b.m_GraphicSource, g_GraphicKindNames, 0);
     m_Combos[kComboTransparent].m_Param.Set(IDC_BP_TRANSPARENT, &b.m_Transparent, g_OnOffName, 0);
     m_Combos[kComboMark].m_Param.Set(IDC_BP_MARK_MODE, &b.m_MarkMode, g_MarkModeName, 0);
     m_Combos[kComboType].m_Param.Set(IDC_BP_BLOCK_TYPE, &b.m_BlockType, g_BlockTypeName, 0);
@@ -107,7 +120,10 @@ void cBlockPage::FillSheetParams() {
     m_Combos[kComboItemSource].m_Param.Set(IDC_BP_ITEM_SOURCE, &b.m_ItemKind, items, 0);
     m_IndexCombos[0].m_Param.SetList(IDC_BP_SOURCE_INDEX, &b.m_InheritIndex, &m_IndexList, 1);
     m_IndexCombos[1].m_Param.SetList(IDC_BP_ITEM_INDEX, &b.m_ItemIndex, &m_ItemList, 1);
-    m_Shorts[kShortGraphic].m_Param.Set(IDC_BP_GRAPHIC, &b.m_Graphic, 1, 119, IDC_BP_GRAPHIC_SPIN, 1);
+    // the number's range follows the record's sheet, so that the number is
+    // shown (and stored again) as it is
+    m_Shorts[kShortGraphic].m_Param.Set(IDC_BP_GRAPHIC, &b.m_Graphic, 1, GraphicNumberMax(b.m_GraphicSource),
+                                        IDC_BP_GRAPHIC_SPIN, 1);
     m_Shorts[kShortFrame].m_Param.Set(IDC_BP_FRAME, &b.m_GraphicFrame, 0, 999, IDC_BP_FRAME_SPIN, 1);
     m_Shorts[kShortMark].m_Param.Set(IDC_BP_MARK, &b.m_MarkGraphic, 0, 119, IDC_BP_MARK_SPIN, 1);
     m_Ints[0].m_Param.Set(IDC_BP_ACTION_X, &b.m_ActionX, -9999, 9999, IDC_BP_ACTION_SPIN, 1);
@@ -119,9 +135,9 @@ void cBlockPage::FillSheetParams() {
     m_Lists[0].m_Param.Set(IDC_BP_CONDS, nullptr, &b.m_AppearConds, nullptr, 1, AppearCondText, 0, 0, 99, 0, 1, 1);
     m_Pictures[0].m_Param.Set(IDC_BP_PREVIEW, 32, 32);
     m_Pictures[1].m_Param.Set(IDC_BP_PREVIEW2, 32, 32);
-    const int buttons[7] = {IDC_BP_COND_INSERT, IDC_BP_COND_EDIT, IDC_BP_COND_DELETE, IDC_BP_PICK,
-                            IDC_BP_MARK_PICK,   IDC_BP_PREV,      IDC_BP_NEXT};
-    for (int i = 0; i < 7; ++i) m_Buttons[i].m_Param.Set(buttons[i]);
+    const int buttons[kButtonCount] = {IDC_BP_COND_INSERT, IDC_BP_COND_EDIT, IDC_BP_COND_DELETE, IDC_BP_PICK,
+                                       IDC_BP_MARK_PICK,   IDC_BP_PREV,      IDC_BP_NEXT};
+    for (int i = 0; i < kButtonCount; ++i) m_Buttons[i].m_Param.Set(buttons[i]);
     m_Statics[0].m_Param.Set(IDC_BP_NO);
 }
 
@@ -226,6 +242,8 @@ void cBlockPage::UpdateGroups() {
 void cBlockPage::ApplyInheritNow() {
     CtrlsToData();
     m_Block.ApplyInherit();
+    // an inherited sheet brings its own number range
+    m_Shorts[kShortGraphic].m_Ctrl.SetRange(1, GraphicNumberMax(m_Block.m_GraphicSource));
     DataToCtrls();
     UpdateGroups();
     RunHandlers(false);
@@ -268,8 +286,7 @@ void cBlockPage::OnSheetChanged() {
     } else if (sheet == 4) {
         EnableId(IDC_BP_FRAME, !inherited);
         frame.SetRange(0, 239);
-        numberMax = static_cast<int>(g_Database.m_BmpCharaExc.size()) - 1;
-        if (numberMax < 1) numberMax = 1;
+        numberMax = GraphicNumberMax(sheet);
         EnableId(IDC_BP_PICK, false);
     } else {
         EnableId(IDC_BP_FRAME, false);
@@ -305,18 +322,28 @@ void cBlockPage::OnActionChanged() {
 }
 
 void cBlockPage::OnItemSourceChanged() {
-    if (!IsWindowEnabled(GetDlgItem(m_hWnd, IDC_BP_ITEM_SOURCE))) return;
+    const bool enabled = IsWindowEnabled(GetDlgItem(m_hWnd, IDC_BP_ITEM_SOURCE)) != FALSE;
     const int source = m_Combos[kComboItemSource].m_Ctrl.GetCurData();
-    if (source == 0) {
-        EnableId(IDC_BP_ITEM_INDEX, false);
-        return;
+    if (source != 0) {
+        // the entries are listed also while the inherited group is disabled:
+        // an empty list would show no entry and store entry 0
+        MakePaletteNameList(&m_ItemList, source == 1 ? g_CommonPalette.m_Items : g_Stage.m_PalItems);
+        auto& combo = m_IndexCombos[1].m_Ctrl;
+        const int16_t keep = m_Block.m_ItemIndex;
+        combo.SetItemList(&m_ItemList);
+        combo.SetCurData(keep);
     }
-    EnableId(IDC_BP_ITEM_INDEX, true);
-    MakePaletteNameList(&m_ItemList, source == 1 ? g_CommonPalette.m_Items : g_Stage.m_PalItems);
-    auto& combo = m_IndexCombos[1].m_Ctrl;
-    const int16_t keep = m_Block.m_ItemIndex;
-    combo.SetItemList(&m_ItemList);
-    combo.SetCurData(keep);
+    if (enabled) EnableId(IDC_BP_ITEM_INDEX, source != 0);
+}
+
+void cBlockPage::OnPick(bool mark) {
+    cCtrlEditVal<int16_t>& edit = m_Shorts[mark ? kShortMark : kShortGraphic].m_Ctrl;
+    cCtrl* button = &m_Buttons[mark ? kButtonMarkPick : kButtonPick].m_Ctrl;
+    int16_t picked = edit.GetValue();
+    const int r = mark ? RunGraphicPick(&picked, kPickSheetMarks, this, button)
+                       : PickGraphic(&picked, m_Combos[kComboSheet].m_Ctrl.GetCurData(), this, button);
+    if (r) edit.SetValue(picked);
+    Draw();
 }
 
 void cBlockPage::RunHandlers(bool withSource) {
@@ -361,6 +388,10 @@ void cBlockPage::OnCommand(WPARAM wp, LPARAM lp) {
             break;
         case IDC_BP_MARK_MODE:
             if (code == CBN_SELCHANGE) OnMarkChanged();
+            break;
+        case IDC_BP_PICK:
+        case IDC_BP_MARK_PICK:
+            if (code == BN_CLICKED) OnPick(id == IDC_BP_MARK_PICK);
             break;
         case IDC_BP_ACTION:
             if (code == CBN_SELCHANGE) OnActionChanged();

@@ -80,6 +80,9 @@ private:
     void OnMarkChanged();
     void OnActionChanged();
     void OnItemSourceChanged();
+    // "一覧": the graphic picker for the graphic number (on the current
+    // sheet) or for the mark number (on the mark sheet).
+    void OnPick(bool mark);
     void RunHandlers(bool withSource);
     void InsertCond();
     void EditCond();

@@ -1,6 +1,7 @@
 #include "objedit/palmove_dlg.h"
 
 #include "app/services.h"
+#include "base/msgbox.h"
 #include "model/stage.h"
 #include "objedit/palmove_dlg_res.h"
 
@@ -19,6 +20,16 @@ int CountOf(void* palette, int kind) {
 }
 
 }  // namespace
+
+cString PalMoveRefusal(int op, int first, int last, int dest) {
+    cString msg;
+    if (first > last) {
+        msg.Format("範囲の指定が正しくありません！(%d～%d)", first, last);
+    } else if (op == kPalMove && dest >= first + 2 && dest <= last) {
+        msg.Format("移動先が移動する範囲の中にあります！(%d)", dest);
+    }
+    return msg;
+}
 
 cPalMoveDlg::cPalMoveDlg(cDlg* parent, cWndRegistry* registry, void* palette, int stage, int kind, int x, int y)
     : cDlg(IDD_PAL_MOVE, parent, kWndDialog, registry, x, y), m_lpPal(palette), m_bStage(stage ? 1 : 0), m_nKind(kind) {
@@ -95,6 +106,11 @@ void cPalMoveDlg::ApplyItems() {
 
 void cPalMoveDlg::OnOk() {
     CtrlsToData();
+    const cString refusal = PalMoveRefusal(m_nOp, m_nFirst, m_nLast, m_nDest);
+    if (!refusal.empty()) {
+        ErrorBoxF("%s", refusal.CStr());
+        return;
+    }
     switch (m_nKind) {
         case 0: ApplyBlocks(); break;
         case 1: ApplyCharas(); break;

@@ -45,6 +45,12 @@ void ApplyPalMove(cVector<T>& v, int op, int first, int last, int dest) {
     }
 }
 
+// Why the operation cannot be carried out as chosen, as shown to the user:
+// a range whose first entry comes after its last, or a move whose
+// destination lies inside the moved range (neither has a sensible result).
+// Empty when the operation can go ahead.
+cString PalMoveRefusal(int op, int first, int last, int dest);
+
 class cPalMoveDlg : public cDlg {
 public:
     // palette: the cVector<cEdBlock>, cVector<cEdChara> or cVector<cEdItem>
@@ -75,5 +81,7 @@ public:
     cCtrlComboItem<int> m_Op;
 
 private:
+    // Applies the operation and closes with 1; a refused one is shown in an
+    // error box and the dialog stays open, the palette untouched.
     void OnOk();
 };

@@ -94,6 +94,8 @@ TEST(ExprCheck, Cases) {
         // assignments change what later reductions read
         {"C1 = C2 = 0", {}, {1}},
         {"hp = sp + ( C3 = 5 )", {}, {5, 10}},
+        {"C1 = 5 C2 = C3", {}, {5, 5}},
+        {"C1 = 5 C2 = C3 + 1", {}, {5, 2}},
         // groups that are not at the start of a word stay in the word
         {"hp = 2(3)", {Const("2(3)")}, {}},
         {"hp = ( 1", {kParen}, {}},
@@ -180,7 +182,7 @@ TEST(ExprCheck, AssignmentTargets) {
     };
     for (const Case& c : cases) {
         cExprEval eval([] { return 0; });
-        eval.Eval(c.code);
+        eval.ExprEval(c.code);
         EXPECT_TRUE(eval.Passed()) << c.code;
         EXPECT_EQ(c.scratch, eval.Scratch()) << c.code;
     }
@@ -262,6 +264,42 @@ TEST(ExprCheck, HostileTexts) {
     check = CheckExpr(withNul, r.Source());
     EXPECT_TRUE(check.m_bPassed);
     EXPECT_EQ(std::vector<int32_t>{1}, check.m_Writes);
+}
+
+}  // namespace
+
+namespace {
+
+// Codes put together at random from the language's words and from broken
+// pieces of it: every check ends, reports exactly when it fails, and only
+// ever writes values that an assignment may hold (clamped to a variable's
+// range).
+TEST(ExprCheck, RandomCodesNeverFault) {
+    const char* const pieces[] = {
+        "hp", "C1", "S255", "tg.", "my.v8", "zz.", ".", "sys.time", "score", "=", "+", "-", "*", "/", "%",
+        "(", ")", "( ", " )", "rand(", ",", "rand(0,0)", "rand(-2147483648,2147483647)", "0", "-1",
+        "2147483647", "-2147483648", "99999999999", "+", "--", "()", "((", "))", "\t", "abc", "HP", "",
+    };
+    const int count = sizeof pieces / sizeof pieces[0];
+    unsigned seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) & 0x7FFF);
+    };
+    for (int n = 0; n < 4000; ++n) {
+        std::string code;
+        const int words = 1 + next() % 12;
+        for (int w = 0; w < words; ++w) {
+            code += pieces[next() % count];
+            if (next() % 3) code += ' ';
+        }
+        FixedRandom r{{next(), next(), next()}};
+        cExprCheck check = CheckExpr(code.c_str(), r.Source(), next() % 3 - 1);
+        EXPECT_EQ(check.m_Messages.empty(), check.m_bPassed) << code;
+        for (int32_t v : check.m_Writes) {
+            EXPECT_GE(v, -999999) << code;
+        }
+    }
 }
 
 }  // namespace

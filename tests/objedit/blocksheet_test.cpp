@@ -15,6 +15,7 @@
 #include "app/services.h"
 #include "app/stage_editor_res.h"
 #include "base/record.h"
+#include "model/database.h"
 #include "model/palette.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
@@ -22,6 +23,7 @@
 #include "objedit/blockpage_res.h"
 #include "objedit/blocksheet.h"
 #include "objedit/charasheet.h"
+#include "tests/objedit/dialog_queue.h"
 #include "tests/support/gui.h"
 #include "tests/support/test_env.h"
 
@@ -294,14 +296,171 @@ TEST_F(BlockSheet, DistanceConditionIsNotPasted) {
     g_StageEdit.m_Conds[1].m_nKind = 7;
     ASSERT_TRUE(OpenBlockSheetForEntry(nullptr, 1, 1));
     WaitOpen();
+    // Apply leaves the sheet unchanged; the refused paste keeps it so
+    Press(GetDlgItem(Sheet(), kApplyButton));
+    ASSERT_FALSE(IsWindowEnabled(GetDlgItem(Sheet(), kApplyButton)));
     MsgBoxCatcher boxes;
     SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(40040, 0), 0);
     PumpUntilIdle();
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Sheet(), kApplyButton))) << "a refused paste marked the sheet changed";
     ASSERT_EQ(1u, boxes.boxes.size());
     EXPECT_EQ("エラー", boxes.boxes[0].caption);
     EXPECT_EQ("「距離条件」の貼り付けはできません！", boxes.boxes[0].text);
     Close(IDOK);
     EXPECT_TRUE(g_Stage.m_PalBlocks[1].m_AppearConds.empty());
+}
+
+// The inheritance groups: an inherited group's controls are disabled and
+// show the source entry's fields, which are stored as they are (a
+// "専用bmp" number above 119, an item entry); a check that becomes checked
+// takes its group from the source; "継承しない" unchecks and disables every
+// check and enables every group, and the flags are 0 when stored.
+TEST_F(BlockSheet, InheritanceGroups) {
+    g_Database.m_BmpCharaExc.resize(300);
+    g_CommonPalette.m_Items.resize(4);
+    g_CommonPalette.m_Items[2].m_Name = "coin";
+    cEdBlock& src = g_CommonPalette.m_Blocks[1];
+    src.m_Name = "CN";
+    src.m_GraphicSource = 4;
+    src.m_Graphic = 150;
+    src.m_GraphicFrame = 200;
+    src.m_ItemKind = 1;
+    src.m_ItemIndex = 2;
+    cEdBlock& e = g_Stage.m_PalBlocks[1];
+    e.m_InheritKind = 1;
+    e.m_InheritIndex = 1;
+    e.m_bbInherit.assign(kBlockInheritCount, 0);
+    e.m_bbInherit[2] = 1;
+    e.m_bbInherit[9] = 1;
+    g_Stage.m_PalBlocks[2].m_GraphicSource = 4;
+    g_Stage.m_PalBlocks[2].m_Graphic = 160;
+    ASSERT_TRUE(OpenBlockSheetForEntry(nullptr, 1, 1));
+    WaitOpen();
+    const int graphicGroup[] = {IDC_BP_SHEET, IDC_BP_GRAPHIC, IDC_BP_PICK, IDC_BP_FRAME};
+    for (int id : graphicGroup) EXPECT_FALSE(IsWindowEnabled(Item(id))) << id;
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_BP_ITEM_SOURCE)));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_BP_ITEM_INDEX)));
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_BP_NAME)));
+    EXPECT_EQ("150", Text(IDC_BP_GRAPHIC));
+    EXPECT_EQ("200", Text(IDC_BP_FRAME));
+    EXPECT_EQ("002 coin", Text(IDC_BP_ITEM_INDEX));
+    EXPECT_EQ("A", Text(IDC_BP_NAME));
+    // the name group checked: the source's name, the edit disabled
+    Press(Item(IDC_BP_INHERIT0));
+    EXPECT_EQ("CN", Text(IDC_BP_NAME));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_BP_NAME)));
+    Press(GetDlgItem(Sheet(), kApplyButton));
+    {
+        const cEdBlock& stored = g_Stage.m_PalBlocks[1];
+        EXPECT_EQ("CN", std::string(stored.m_Name.c_str()));
+        EXPECT_EQ(4, stored.m_GraphicSource);
+        EXPECT_EQ(150, stored.m_Graphic) << "a 専用bmp number above 119 was cut";
+        EXPECT_EQ(200, stored.m_GraphicFrame);
+        EXPECT_EQ(1, stored.m_ItemKind);
+        EXPECT_EQ(2, stored.m_ItemIndex) << "the inherited item entry was lost";
+        EXPECT_EQ(1, stored.m_bbInherit[0]);
+    }
+    // no inheritance: every check off and disabled, every group enabled
+    Choose(IDC_BP_SOURCE, 0);
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_BP_SOURCE_INDEX)));
+    for (int i = 0; i < kBlockInheritCount; ++i) {
+        EXPECT_FALSE(IsWindowEnabled(Item(IDC_BP_INHERIT0 + i))) << i;
+        EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(Page(), IDC_BP_INHERIT0 + i)) << i;
+    }
+    const int groups[] = {IDC_BP_NAME, IDC_BP_SHEET, IDC_BP_GRAPHIC, IDC_BP_FRAME, IDC_BP_ITEM_SOURCE,
+                          IDC_BP_ITEM_INDEX};
+    for (int id : groups) EXPECT_TRUE(IsWindowEnabled(Item(id))) << id;
+    // an entry of its own on "専用bmp" shows its number as it is
+    Press(Item(IDC_BP_NEXT));
+    EXPECT_EQ("160", Text(IDC_BP_GRAPHIC));
+    Close(IDOK);
+    EXPECT_EQ(160, g_Stage.m_PalBlocks[2].m_Graphic);
+    const cEdBlock& stored = g_Stage.m_PalBlocks[1];
+    EXPECT_EQ(0, stored.m_InheritKind);
+    for (int i = 0; i < kBlockInheritCount; ++i) EXPECT_EQ(0, stored.m_bbInherit[i]) << i;
+    EXPECT_EQ(150, stored.m_Graphic);
+    EXPECT_EQ(2, stored.m_ItemIndex);
+    g_Database.m_BmpCharaExc.clear();
+}
+
+// The graphic sheet decides the frame edit and the picker; the mark
+// display decides the mark number and its picker; each "一覧" writes the
+// picked cell into its number.
+TEST_F(BlockSheet, GraphicSheetMarkAndPickers) {
+    ASSERT_TRUE(OpenBlockSheetForEntry(nullptr, 1, 1));
+    WaitOpen();
+    const struct {
+        int sheet;
+        bool frame, picker;
+    } sheets[] = {{1, true, true}, {4, true, false}, {0, false, true}, {2, false, true}, {3, false, true}};
+    for (const auto& c : sheets) {
+        Choose(IDC_BP_SHEET, c.sheet);
+        EXPECT_EQ(c.frame, IsWindowEnabled(Item(IDC_BP_FRAME)) != FALSE) << c.sheet;
+        EXPECT_EQ(c.picker, IsWindowEnabled(Item(IDC_BP_PICK)) != FALSE) << c.sheet;
+    }
+    Choose(IDC_BP_SHEET, 1);
+    Choose(IDC_BP_MARK_MODE, 0);
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_BP_MARK)));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_BP_MARK_PICK)));
+    Choose(IDC_BP_MARK_MODE, 2);
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_BP_MARK)));
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_BP_MARK_PICK)));
+    const struct {
+        int button, edit, x, y;
+        const char* picked;
+    } picks[] = {{IDC_BP_PICK, IDC_BP_GRAPHIC, 40, 5, "15"}, {IDC_BP_MARK_PICK, IDC_BP_MARK, 5, 40, "1"}};
+    for (const auto& p : picks) {
+        DialogQueue queue;
+        queue.Add("グラフィック", [&](HWND picker) {
+            PumpUntilIdle();
+            ClickClientPoint(picker, p.x, p.y);
+        });
+        Press(Item(p.button));
+        EXPECT_TRUE(PumpUntil([&] { return Text(p.edit) == p.picked; })) << p.button << ": " << Text(p.edit);
+        EXPECT_EQ(0, queue.Pending());
+    }
+    Close(IDOK);
+    const cEdBlock& stored = g_Stage.m_PalBlocks[1];
+    EXPECT_EQ(1, stored.m_GraphicSource);
+    EXPECT_EQ(15, stored.m_Graphic);
+    EXPECT_EQ(2, stored.m_MarkMode);
+    EXPECT_EQ(1, stored.m_MarkGraphic);
+}
+
+// Apply on a palette entry refreshes what inherits from that palette and
+// marks the palette's owner modified.
+TEST_F(BlockSheet, ApplyRefreshesTheInheritingObjects) {
+    struct Case {
+        const char* name;
+        int palette;  // 0 common, 1 stage
+    } const cases[] = {{"stage entry", 1}, {"common entry", 0}};
+    for (const Case& c : cases) {
+        SetUp();
+        const cVector<int8_t> nameOnly = [] {
+            cVector<int8_t> f(kBlockInheritCount, 0);
+            f[0] = 1;
+            return f;
+        }();
+        // a placed block that takes its name from entry 2 of the palette,
+        // and (for the common palette) a stage entry that does too
+        cEdBlock& placed = g_Stage.m_Blocks[kCell];
+        placed = Named("S");
+        SetInherit(&placed, kObjBlock, c.palette == 1 ? 2 : 1, 2, nameOnly);
+        if (c.palette == 0) SetInherit(&g_Stage.m_PalBlocks[3], kObjBlock, 1, 2, nameOnly);
+        ASSERT_EQ("B", std::string(placed.m_Name.c_str())) << c.name;
+        ASSERT_TRUE(OpenBlockSheetForEntry(nullptr, c.palette, 2)) << c.name;
+        WaitOpen();
+        Type(IDC_BP_NAME, "N");
+        Press(GetDlgItem(Sheet(), kApplyButton));
+        EXPECT_EQ("n", std::string(g_Stage.m_Blocks[kCell].m_Name.c_str())) << c.name;
+        if (c.palette == 0) {
+            EXPECT_EQ("n", std::string(g_Stage.m_PalBlocks[3].m_Name.c_str()));
+        }
+        EXPECT_EQ(c.palette == 1 ? 1 : 0, g_StageEdit.m_bModified) << c.name;
+        EXPECT_EQ(c.palette == 0 ? 1 : 0, g_StageEdit.m_bCommonModified) << c.name;
+        Close(IDCANCEL);
+        TearDown();
+    }
 }
 
 }  // namespace
