@@ -10,6 +10,11 @@
 #include "cmdedit/cmdpage_shot.h"
 #include "cmdedit/cmdpage_summon.h"
 #include "cmdedit/cmdpage_sword.h"
+// Stage clear, game wait, message, warp and target pages.
+#include "cmdedit/cmdpage_message.h"
+#include "cmdedit/cmdpage_stage.h"
+#include "cmdedit/cmdpage_target.h"
+#include "cmdedit/cmdpage_warp.h"
 
 // Pages of the individual kinds: one include and one table row each.
 
@@ -39,6 +44,12 @@ const cCmdPageEntry kPages[] = {
     {14, MakeCmdPage<cCmdDlgSummonChara>},
     {15, MakeCmdPage<cCmdDlgSummonItem>},
     {16, MakeCmdPage<cCmdDlgFlowOp>},
+    // stage clear, game wait, message, warp and target
+    {17, MakeCmdPage<cCmdDlgStageClear>},
+    {18, MakeCmdPage<cCmdDlgGameWait>},
+    {19, MakeCmdPage<cCmdDlgMessage>},
+    {20, MakeCmdPage<cCmdDlgWarp>},
+    {21, MakeCmdPage<cCmdDlgTarget>},
     {36, MakeCmdPage<cCmdDlgCode>},
 };
 
