@@ -10,6 +10,11 @@
 #include "cmdedit/cmdpage_shot.h"
 #include "cmdedit/cmdpage_summon.h"
 #include "cmdedit/cmdpage_sword.h"
+// Stage clear, game wait, message, warp and target pages.
+#include "cmdedit/cmdpage_message.h"
+#include "cmdedit/cmdpage_stage.h"
+#include "cmdedit/cmdpage_target.h"
+#include "cmdedit/cmdpage_warp.h"
 // Status operation, item get and graphic change pages.
 #include "cmdedit/cmdpage_getitem.h"
 #include "cmdedit/cmdpage_graphic.h"
@@ -48,6 +53,12 @@ const cCmdPageEntry kPages[] = {
     {14, MakeCmdPage<cCmdDlgSummonChara>},
     {15, MakeCmdPage<cCmdDlgSummonItem>},
     {16, MakeCmdPage<cCmdDlgFlowOp>},
+    // stage clear, game wait, message, warp and target
+    {17, MakeCmdPage<cCmdDlgStageClear>},
+    {18, MakeCmdPage<cCmdDlgGameWait>},
+    {19, MakeCmdPage<cCmdDlgMessage>},
+    {20, MakeCmdPage<cCmdDlgWarp>},
+    {21, MakeCmdPage<cCmdDlgTarget>},
     // status operations, item get and graphic change
     {22, MakeCmdPage<cCmdDlgStatus>},
     {23, MakeCmdPage<cCmdDlgStatus2>},

@@ -36,6 +36,16 @@ struct cCtrlEditStrParam {
         m_nLines = 1;
         m_bCountChars = flag;
     }
+    // A multi-line edit of `lines` lines of at most lineChars each; the
+    // whole text takes the control's default length.
+    void SetLines(int id, cString* data, int lineChars, int lines, int flag) {
+        m_nId = static_cast<uint16_t>(id);
+        m_lpData = data;
+        m_nBufSize = 0;
+        m_nLineChars = lineChars;
+        m_nLines = lines;
+        m_bCountChars = flag;
+    }
 };
 
 class cCtrlEditStr : public cCtrlEdit {

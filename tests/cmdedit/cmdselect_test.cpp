@@ -114,7 +114,7 @@ TEST_F(CmdSelect, ExistingCommandOpensItsPageDirectly) {
         int params;
         int endId;
         int result;
-    } cases[] = {{16, 5, 1001, 0}, {19, 2, 1000, 1}, {26, 0, 1001, 0}};
+    } cases[] = {{16, 5, 1001, 0}, {18, 3, 1000, 1}, {26, 0, 1001, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         cEdCommand cmd;

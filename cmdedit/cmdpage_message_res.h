@@ -1,0 +1,25 @@
+// Resource ids of the message page (dialog 239).
+#pragma once
+
+#define IDD_CMD_MESSAGE 239
+
+#define IDC_MSG_TEXT 1002
+#define IDC_MSG_POS 1232
+#define IDC_MSG_X 1206
+#define IDC_MSG_X_SPIN 1207
+#define IDC_MSG_Y 1210
+#define IDC_MSG_Y_SPIN 1211
+#define IDC_MSG_SHIFT_X 1040
+#define IDC_MSG_SHIFT_X_SPIN 1045
+#define IDC_MSG_SHIFT_Y 1048
+#define IDC_MSG_SHIFT_Y_SPIN 1049
+#define IDC_MSG_KEEP_IN 1234
+#define IDC_MSG_DURATION 1233
+#define IDC_MSG_TIME 1113
+#define IDC_MSG_TIME_SPIN 1114
+#define IDC_MSG_PAUSE 1231
+#define IDC_MSG_SHOW_VARS 1235
+#define IDC_MSG_COMMON 1046
+#define IDC_MSG_COMMON_RENAME 1378
+#define IDC_MSG_STAGE 1050
+#define IDC_MSG_STAGE_RENAME 1051

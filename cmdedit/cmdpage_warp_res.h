@@ -1,0 +1,22 @@
+// Resource ids of the warp page (dialog 264).
+#pragma once
+
+#define IDD_CMD_WARP 264
+
+#define IDC_WP_MODE 1127
+#define IDC_WP_DIR 1128
+#define IDC_WP_DIST 1122
+#define IDC_WP_DIST_SPIN 1123
+#define IDC_WP_DIST_CLONE 11240
+#define IDC_WP_DIST_CLONE_SPIN 11270
+#define IDC_WP_TARGET_TYPE 1129
+#define IDC_WP_TARGET_X 1135
+#define IDC_WP_TARGET_X_SPIN 1136
+#define IDC_WP_TARGET_XDOT 1137
+#define IDC_WP_TARGET_XDOT_SPIN 1138
+#define IDC_WP_FLIP_X 1144
+#define IDC_WP_TARGET_Y 1388
+#define IDC_WP_TARGET_Y_SPIN 1389
+#define IDC_WP_TARGET_YDOT 1390
+#define IDC_WP_TARGET_YDOT_SPIN 1391
+#define IDC_WP_FLIP_Y 1145
