@@ -101,6 +101,21 @@ TEST_F(StatusPages, NewCommandDefaults) {
         ASSERT_EQ(c.count, cmd.m_Params.size());
         for (size_t i = 0; i < c.count; ++i) EXPECT_EQ(c.params[i], cmd.m_Params[i]) << i;
     }
+    // the item command set opens the same pages with its own kinds
+    for (int kind2 : {7, 8}) {
+        cEdCommand cmd;
+        cmd.m_nCmdSet = 1;
+        cmd.m_nKind = static_cast<int8_t>(kind2);
+        cEditReq req;
+        req.m_pRecord = &cmd;
+        req.m_bNew = 1;
+        const int kind = kind2 == 7 ? kStatusKind : kStatus2Kind;
+        std::unique_ptr<cCmdDlg> page(MakeCmdPageForKind(kind, CmdKindPageId(kind), nullptr, &req, nullptr));
+        EXPECT_EQ(0, RunModalScripted(page.get(), 0, [](HWND dlg) { End(dlg, 1001); }));
+        EXPECT_EQ(kind2 == 7 ? 18u : 3u, cmd.m_Params.size());
+        EXPECT_EQ(1, cmd.m_nCmdSet);
+        EXPECT_EQ(kind2, cmd.m_nKind);
+    }
 }
 
 // A new status operation reads "ステータス / 自分 の キャラ変数 を ... ＝ 定数"
@@ -430,6 +445,35 @@ TEST_F(StatusPages, RenameWithoutVariableOpensNothing) {
     });
     for (size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(std::string(before[i].m_Name.CStr()), std::string(g_GValInfo[i].m_Name.CStr()));
+}
+
+// Stored items outside their tables (a damaged file) open the pages on the
+// first item instead of reading past the tables; cancel leaves them.
+TEST_F(StatusPages, ItemsOutsideTheTables) {
+    struct Case {
+        int kind;
+        std::vector<int32_t> params;
+        int itemId;
+        const char* shown;
+        size_t index;
+    } cases[] = {
+        {kStatusKind, {0, 0, 1, 0, 40, 0, 0, 7, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0}, IDC_ST_ITEM, "キャラ変数", 4},
+        {kStatusKind, {0, 0, 1, 2, -3, 0, 0, 7, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0}, IDC_ST_ITEM, "時間", 4},
+        {kStatus2Kind, {2, 5, 0}, IDC_ST2_ITEM, "横スクロール", 1},
+        {kStatus2Kind, {0, 9, 3}, IDC_ST2_ITEM, "消滅", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        for (int endId : {1001, 1000}) {
+            cEdCommand cmd = Command(c.kind);
+            cmd.m_Params.assign(c.params.begin(), c.params.end());
+            EXPECT_EQ(endId == 1000 ? 1 : 0, Run(&cmd, 0, [&](HWND dlg) {
+                EXPECT_EQ(c.shown, Text(dlg, c.itemId));
+                End(dlg, endId);
+            }));
+            EXPECT_EQ(endId == 1000 ? 0 : c.params[c.index], cmd.m_Params[c.index]);
+        }
+    }
 }
 
 // The second page: the choices follow the item, stored from the item's
