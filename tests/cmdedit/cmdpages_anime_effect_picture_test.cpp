@@ -453,4 +453,35 @@ TEST_F(PresentPages, UnlistedRecordKeptOnOk) {
     EXPECT_EQ(1, cmd.m_Params[0]);
 }
 
+// A command of the item set opens the same page under its character-flow
+// kind: the parameters are sized by the item set's table and the new-command
+// values are written the same way.
+TEST_F(PresentPages, ItemSetCommandsUseTheSamePages) {
+    const struct Case {
+        int itemKind;
+        int flowKind;
+        size_t params;
+        int32_t first;
+    } cases[] = {
+        {11, kKindAnimeSet, 1, 0}, {12, kKindAnime, 1, 1},       {13, kKindEffect, 8, 1},
+        {14, kKindCharaEffect, 3, 1}, {15, kKindScrEffect, 3, 1}, {16, kKindPicture, 11, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flowKind);
+        cEdCommand cmd;
+        cmd.m_nCmdSet = 1;
+        cmd.m_nKind = static_cast<int8_t>(c.itemKind);
+        cEditReq req;
+        req.m_pRecord = &cmd;
+        req.m_bNew = 1;
+        std::unique_ptr<cCmdDlg> page(MakeCmdPageForKind(c.flowKind, CmdKindPageId(c.flowKind), nullptr, &req, nullptr));
+        ASSERT_TRUE(page);
+        EXPECT_EQ(c.params, cmd.m_Params.size());
+        EXPECT_EQ(c.first, cmd.m_Params[0]);
+        EXPECT_EQ(1, cmd.m_bParallel);
+        EXPECT_EQ(1, cmd.m_nCmdSet);
+        EXPECT_EQ(c.itemKind, cmd.m_nKind);
+    }
+}
+
 }  // namespace
