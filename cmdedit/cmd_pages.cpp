@@ -24,6 +24,10 @@
 #include "cmdedit/cmdpage_anime.h"
 #include "cmdedit/cmdpage_effect.h"
 #include "cmdedit/cmdpage_picture.h"
+// Screen colour, background, sound effect and music pages.
+#include "cmdedit/cmdpage_back.h"
+#include "cmdedit/cmdpage_color.h"
+#include "cmdedit/cmdpage_sound.h"
 
 // Pages of the individual kinds: one include and one table row each.
 
@@ -71,6 +75,11 @@ const cCmdPageEntry kPages[] = {
     {29, MakeCmdPage<cCmdDlgCharaEffect>},
     {30, MakeCmdPage<cCmdDlgScrEffect>},
     {31, MakeCmdPage<cCmdDlgPicture>},
+    // screen colour, background, sound effect and music
+    {32, MakeCmdPage<cCmdDlgScreenColor>},
+    {33, MakeCmdPage<cCmdDlgBack>},
+    {34, MakeCmdPage<cCmdDlgSound>},
+    {35, MakeCmdPage<cCmdDlgBgm>},
     {36, MakeCmdPage<cCmdDlgCode>},
 };
 

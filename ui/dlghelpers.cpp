@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/bgm.h"
 #include "base/mcisound.h"
 #include "base/msgbox.h"
 #include "model/database.h"
@@ -76,6 +77,16 @@ int PlayTableSound(HWND owner, int index) {
     path.push_back('\0');
     if (!PlaySoundFile(owner, &g_MciSound, 0, path.data(), 0)) {
         ErrorBoxF("読み込み失敗！");
+        return 0;
+    }
+    return 1;
+}
+
+int PlayTableBgm(HWND owner, int index) {
+    if (index <= 0 || index >= static_cast<int>(g_Database.m_Bgm.size())) return 0;
+    g_BgmManager.SetFile(0, g_Database.m_Bgm[index].m_File.c_str());
+    if (!g_BgmManager.Play(0, 0, 1, 0, 1)) {
+        MsgBoxOwner(owner, "読み込み失敗！", "エラー", MB_OK);
         return 0;
     }
     return 1;

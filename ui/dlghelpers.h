@@ -133,6 +133,13 @@ int SetPaletteCombo(V& combos, int id, cVector<cString>* out, const cVector<R>& 
 // nothing; a sound that cannot be played is reported. 1 played, 0 not.
 int PlayTableSound(HWND owner, int index);
 
+// Plays the Bgm table record at the index as a preview: slot 0 of
+// g_BgmManager gets the record's file and plays looped from the start. An
+// index outside 1..size-1 (record 0 stands for no music) plays nothing; a
+// file that does not play is reported ("読み込み失敗！", "エラー") over the
+// owner. 1 played, 0 not.
+int PlayTableBgm(HWND owner, int index);
+
 // Plays the sound selected in the combo box with the id; see PlayTableSound.
 template <class V>
 int PlayComboSound(HWND owner, V& combos, int id) {
