@@ -431,4 +431,50 @@ TEST_F(ItemSheet, ExistingCommandOpensItsPageAndColourModeDisablesScreenColour) 
     Close(IDCANCEL);
 }
 
+// The two clipboards outlive the sheet: commands copied in one item sheet
+// are pasted into the next; a condition clipboard holding a distance
+// condition is refused on the basic page with its message.
+TEST_F(ItemSheet, ClipboardsOutliveTheSheetButNoDistancePaste) {
+    cEdCommand cmd;
+    cmd.m_nCmdSet = 1;
+    cmd.m_nKind = 3;
+    cmd.m_Params.resize(1, 0);
+    cmd.m_Params[0] = 42;
+    g_Stage.m_PalItems[1].m_Effects.push_back(cmd);
+    ASSERT_TRUE(OpenItemSheetForEntry(nullptr, 1, 1));
+    WaitOpen();
+    ShowEffectPage();
+    ClickClientPoint(Item(IDC_IE_CMDS), 20, 4);  // the first row, focused
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Item(IDC_IE_CMDS); }));
+    SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(40039, 0), 0);  // popup "コピー"
+    Close(IDCANCEL);
+    ASSERT_EQ(1u, g_StageEdit.m_Commands2.size());
+
+    g_StageEdit.m_Conds.resize(1);
+    g_StageEdit.m_Conds[0].m_nKind = 7;
+    ASSERT_TRUE(OpenItemSheetForEntry(nullptr, 1, 2));
+    WaitOpen();
+    ASSERT_TRUE(Item(IDC_IE_CMDS)) << "reopens on the page it was left on";
+    SendMessageA(Sheet(), PSM_SETCURSEL, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Item(IDC_IB_CONDS) != nullptr; }));
+    {
+        MsgBoxCatcher boxes;
+        SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(40040, 0), 0);
+        PumpUntilIdle();
+        ASSERT_EQ(1u, boxes.boxes.size());
+        EXPECT_EQ("エラー", boxes.boxes[0].caption);
+        EXPECT_EQ("「距離条件」の貼り付けはできません！", boxes.boxes[0].text);
+    }
+    ShowEffectPage();
+    ClickClientPoint(Item(IDC_IE_CMDS), 20, 4);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Item(IDC_IE_CMDS); }));
+    SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(40040, 0), 0);  // popup "貼り付け"
+    PumpUntilIdle();
+    EXPECT_EQ(2, RowCount(Item(IDC_IE_CMDS)));
+    Close(IDOK);
+    EXPECT_TRUE(g_Stage.m_PalItems[2].m_AppearConds.empty());
+    ASSERT_EQ(1u, g_Stage.m_PalItems[2].m_Effects.size());
+    EXPECT_EQ(42, g_Stage.m_PalItems[2].m_Effects[0].m_Params[0]);
+}
+
 }  // namespace
