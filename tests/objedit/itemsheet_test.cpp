@@ -177,6 +177,32 @@ const Opener kOpeners[] = {
      1},
 };
 
+// The stage editor's edit of the object at the cursor: an item there (the
+// block and character cells empty) opens the item sheet on the cell, even
+// from the block layer, which it switches to the item layer until the
+// sheet closes; OK pushes one undo step of the item layer before the cell
+// takes the edit.
+TEST_F(ItemSheet, ItemAtTheCursorOpensTheSheet) {
+    UseEditor();
+    g_StageEdit.m_nLayer = 0;
+    const int cell = 3 * g_Stage.m_Pitch + 2;
+    g_Stage.m_Items[cell] = Named("S");
+    g_StateStack.m_pCurrent->m_Values[0] = 2;
+    g_StateStack.m_pCurrent->m_Values[1] = 3;
+    m_lpEditor->EditObjectAtCursor();
+    WaitOpen();
+    EXPECT_EQ(2, g_StageEdit.m_nLayer);
+    EXPECT_EQ(0, g_StageEdit.g_EditTarget);
+    EXPECT_EQ("S", Text(IDC_IB_NAME));
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_IB_PREV)));
+    TypeInto(Page(), IDC_IB_NAME, "T");
+    Close(IDOK);
+    EXPECT_EQ("t", std::string(g_Stage.m_Items[cell].m_Name.c_str()));
+    EXPECT_EQ(0, g_StageEdit.m_nLayer) << "the layer from before the switch";
+    ASSERT_EQ(1, g_StageEdit.m_nUndo);
+    EXPECT_EQ("S", std::string(g_StageEdit.m_UndoItem[0][cell].m_Name.c_str()));
+}
+
 // Every opener with Apply (then cancel), OK and cancel: the name edited on
 // the first page and the take mode chosen on the second (where the sheet
 // was left) reach the file written afterwards after Apply and OK, never
