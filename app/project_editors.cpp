@@ -7,9 +7,14 @@
 #include "app/stage_editor.h"
 #include "base/msgbox.h"
 #include "model/palette.h"
+#include "model/prjoption.h"
 #include "model/stage.h"
+#include "objedit/blocksheet.h"
+#include "objedit/charasheet.h"
+#include "objedit/itemsheet.h"
 #include "projedit/bmpconv.h"
 #include "projedit/prjoption_editopt.h"
+#include "projedit/prjoption_general.h"
 #include "projedit/prjoption_stageopt.h"
 #include "projedit/prjoptionsheet.h"
 #include "projedit/systemsheet.h"
@@ -45,7 +50,23 @@ void BackToStageEditor() {
     if (g_StageEditor) g_StageEditor->DrawPalettes();
 }
 
+// The general page's buttons "ブロック", "キャラ", "アイテム": the sheet of
+// that kind on the project's default record (edit target 3), held in the
+// variable the registry clears when the sheet closes.
+cPropSheet** OpenDefaultSheet(int kind, cDlg* parent, cWndRegistry*) {
+    switch (kind) {
+        case 0: return OpenBlockSheetForDefault(parent, &g_PrjOption.m_DefBlock) ? BlockSheetHolder(3) : nullptr;
+        case 1: return OpenCharaSheetForDefault(parent, &g_PrjOption.m_DefChara) ? CharaSheetHolder(3) : nullptr;
+        case 2: return OpenItemSheetForDefault(parent, &g_PrjOption.m_DefItem) ? ItemSheetHolder(3) : nullptr;
+        default: return nullptr;
+    }
+}
+
 }  // namespace
+
+void InstallDefaultSheetOpener() {
+    cPrjOptionPageGeneral::s_OpenDefaultSheet = OpenDefaultSheet;
+}
 
 void OnSystemSheetClosed() {
     // each kind keeps at least two entries

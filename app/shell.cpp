@@ -11,6 +11,7 @@
 #include "app/mainframe.h"
 #include "app/palette_dlg.h"
 #include "app/paths_table.h"
+#include "app/project_editors.h"
 #include "app/project_load.h"
 #include "app/shell_hooks.h"
 #include "app/stage_edit.h"
@@ -110,6 +111,7 @@ bool AppStartup() {
     SetDataVersion(248, 0);
     InitScrollStatusTable();
     InstallModelHooks();
+    InstallDefaultSheetOpener();
     if (!CopyDefaultData(g_MainWnd)) return false;
     for (const char* const* d = g_EditorDirs; *d; ++d) CreateDirectoryA(*d, nullptr);
     for (const char* const* d = g_ProjectDirs; *d; ++d) CreateDirectoryA(*d, nullptr);

@@ -9,6 +9,7 @@
 #include "app/stage_editor.h"
 #include "base/msgbox.h"
 #include "model/stage.h"
+#include "objedit/blocksheet.h"
 #include "objedit/charasheet.h"
 #include "objedit/itemsheet.h"
 
@@ -337,11 +338,13 @@ void cStageEditorDlg::EditObjectAtCursor() {
         case 1: g_StageEdit.g_EditOriginal.m_pChara = &g_Stage.m_Charas[cell]; break;
         case 2: g_StageEdit.g_EditOriginal.m_pItem = &g_Stage.m_Items[cell]; break;
     }
-    // The character sheet opens on the cell's record; the block and item
-    // sheets open here once they are in (until then the other windows stay
-    // enabled).
-    if (layer == 1) OpenCharaSheetForCell(this, g_StageEdit.g_EditOriginal.m_pChara);
-    if (layer == 2) OpenItemSheetForCell(this, g_StageEdit.g_EditOriginal.m_pItem);
+    // The sheet of the layer's kind opens on the cell's record.
+    switch (layer) {
+        case 0: OpenBlockSheetForCell(this, g_StageEdit.g_EditOriginal.m_pBlock); break;
+        case 1: OpenCharaSheetForCell(this, g_StageEdit.g_EditOriginal.m_pChara); break;
+        case 2: OpenItemSheetForCell(this, g_StageEdit.g_EditOriginal.m_pItem); break;
+        default: break;
+    }
 }
 
 void cStageEditorDlg::OnSelectMouse(UINT msg) {

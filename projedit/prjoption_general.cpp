@@ -20,7 +20,8 @@ cPrjOptionPageGeneral::cPrjOptionPageGeneral(cDlg* parent, cWndRegistry* registr
 }
 
 cPrjOptionPageGeneral::~cPrjOptionPageGeneral() {
-    for (cPropSheet*& sheet : m_pSheet) SafeDelete(&sheet);
+    for (cPropSheet** held : m_pSheet)
+        if (held) SafeDelete(held);
     if (s_pThis == this) s_pThis = nullptr;
 }
 
@@ -45,9 +46,9 @@ void cPrjOptionPageGeneral::EditDefault(int kind) {
     if (kind == 1) g_StageEdit.g_EditOriginal.m_pChara = &g_PrjOption.m_DefChara;
     if (kind == 2) g_StageEdit.g_EditOriginal.m_pItem = &g_PrjOption.m_DefItem;
     if (m_lpRegistry) m_lpRegistry->EnableAll(false);
-    SafeDelete(&m_pSheet[kind]);
-    if (s_OpenDefaultSheet) m_pSheet[kind] = s_OpenDefaultSheet(kind, this, m_lpRegistry);
-    if (!m_pSheet[kind] && m_lpRegistry) m_lpRegistry->EnableAll(true);
+    if (m_pSheet[kind]) SafeDelete(m_pSheet[kind]);
+    m_pSheet[kind] = s_OpenDefaultSheet ? s_OpenDefaultSheet(kind, this, m_lpRegistry) : nullptr;
+    if (!(m_pSheet[kind] && *m_pSheet[kind]) && m_lpRegistry) m_lpRegistry->EnableAll(true);
 }
 
 bool cPrjOptionPageGeneral::OnPageCommand(WPARAM wp) {

@@ -24,17 +24,20 @@ public:
     // record of that kind opens in its definition sheet (edit target 3).
     void EditDefault(int kind);
 
-    // HOOK, until the definition sheets are part of the editor: makes and
-    // opens the definition sheet of a kind (0 block, 1 character, 2 item)
-    // with the page as parent; the sheet is then held by the page. Without
-    // it no sheet opens and the other windows are enabled again.
-    typedef cPropSheet* (*tOpenDefaultSheet)(int kind, cDlg* parent, cWndRegistry* registry);
+    // Set by the shell at start-up: makes and opens the definition sheet of
+    // a kind (0 block, 1 character, 2 item) with the page as parent, and
+    // returns the variable that holds it for the page (the registry deletes
+    // the sheet through it and clears it when the sheet closes). Null when
+    // no sheet opened: the other windows are then enabled again.
+    typedef cPropSheet** (*tOpenDefaultSheet)(int kind, cDlg* parent, cWndRegistry* registry);
     static tOpenDefaultSheet s_OpenDefaultSheet;
 
     static cPrjOptionPageGeneral* s_pThis;
     cCtrlEditStrItem m_Path;
     cCtrlCheckItem<int32_t> m_Auto;
     cCtrlComboItem<int32_t> m_OldVer;
-    // The definition sheets of the default records, while open.
-    cPropSheet* m_pSheet[3] = {};
+    // Where the definition sheets of the default records are held (null
+    // until the kind's sheet was opened; the variable is null again once
+    // that sheet closed).
+    cPropSheet** m_pSheet[3] = {};
 };

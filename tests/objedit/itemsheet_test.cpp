@@ -177,6 +177,32 @@ const Opener kOpeners[] = {
      1},
 };
 
+// The stage editor's edit of the object at the cursor: an item there (the
+// block and character cells empty) opens the item sheet on the cell, even
+// from the block layer, which it switches to the item layer until the
+// sheet closes; OK pushes one undo step of the item layer before the cell
+// takes the edit.
+TEST_F(ItemSheet, ItemAtTheCursorOpensTheSheet) {
+    UseEditor();
+    g_StageEdit.m_nLayer = 0;
+    const int cell = 3 * g_Stage.m_Pitch + 2;
+    g_Stage.m_Items[cell] = Named("S");
+    g_StateStack.m_pCurrent->m_Values[0] = 2;
+    g_StateStack.m_pCurrent->m_Values[1] = 3;
+    m_lpEditor->EditObjectAtCursor();
+    WaitOpen();
+    EXPECT_EQ(2, g_StageEdit.m_nLayer);
+    EXPECT_EQ(0, g_StageEdit.g_EditTarget);
+    EXPECT_EQ("S", Text(IDC_IB_NAME));
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_IB_PREV)));
+    TypeInto(Page(), IDC_IB_NAME, "T");
+    Close(IDOK);
+    EXPECT_EQ("t", std::string(g_Stage.m_Items[cell].m_Name.c_str()));
+    EXPECT_EQ(0, g_StageEdit.m_nLayer) << "the layer from before the switch";
+    ASSERT_EQ(1, g_StageEdit.m_nUndo);
+    EXPECT_EQ("S", std::string(g_StageEdit.m_UndoItem[0][cell].m_Name.c_str()));
+}
+
 // Every opener with Apply (then cancel), OK and cancel: the name edited on
 // the first page and the take mode chosen on the second (where the sheet
 // was left) reach the file written afterwards after Apply and OK, never
@@ -429,6 +455,52 @@ TEST_F(ItemSheet, ExistingCommandOpensItsPageAndColourModeDisablesScreenColour) 
     EXPECT_EQ(2, RowCount(Item(IDC_IE_CMDS))) << "the closed selection took its command back";
     g_System.m_ColorMode = mode;
     Close(IDCANCEL);
+}
+
+// The two clipboards outlive the sheet: commands copied in one item sheet
+// are pasted into the next; a condition clipboard holding a distance
+// condition is refused on the basic page with its message.
+TEST_F(ItemSheet, ClipboardsOutliveTheSheetButNoDistancePaste) {
+    cEdCommand cmd;
+    cmd.m_nCmdSet = 1;
+    cmd.m_nKind = 3;
+    cmd.m_Params.resize(1, 0);
+    cmd.m_Params[0] = 42;
+    g_Stage.m_PalItems[1].m_Effects.push_back(cmd);
+    ASSERT_TRUE(OpenItemSheetForEntry(nullptr, 1, 1));
+    WaitOpen();
+    ShowEffectPage();
+    ClickClientPoint(Item(IDC_IE_CMDS), 20, 4);  // the first row, focused
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Item(IDC_IE_CMDS); }));
+    SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(40039, 0), 0);  // popup "コピー"
+    Close(IDCANCEL);
+    ASSERT_EQ(1u, g_StageEdit.m_Commands2.size());
+
+    g_StageEdit.m_Conds.resize(1);
+    g_StageEdit.m_Conds[0].m_nKind = 7;
+    ASSERT_TRUE(OpenItemSheetForEntry(nullptr, 1, 2));
+    WaitOpen();
+    ASSERT_TRUE(Item(IDC_IE_CMDS)) << "reopens on the page it was left on";
+    SendMessageA(Sheet(), PSM_SETCURSEL, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Item(IDC_IB_CONDS) != nullptr; }));
+    {
+        MsgBoxCatcher boxes;
+        SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(40040, 0), 0);
+        PumpUntilIdle();
+        ASSERT_EQ(1u, boxes.boxes.size());
+        EXPECT_EQ("エラー", boxes.boxes[0].caption);
+        EXPECT_EQ("「距離条件」の貼り付けはできません！", boxes.boxes[0].text);
+    }
+    ShowEffectPage();
+    ClickClientPoint(Item(IDC_IE_CMDS), 20, 4);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Item(IDC_IE_CMDS); }));
+    SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(40040, 0), 0);  // popup "貼り付け"
+    PumpUntilIdle();
+    EXPECT_EQ(2, RowCount(Item(IDC_IE_CMDS)));
+    Close(IDOK);
+    EXPECT_TRUE(g_Stage.m_PalItems[2].m_AppearConds.empty());
+    ASSERT_EQ(1u, g_Stage.m_PalItems[2].m_Effects.size());
+    EXPECT_EQ(42, g_Stage.m_PalItems[2].m_Effects[0].m_Params[0]);
 }
 
 }  // namespace

@@ -9,11 +9,18 @@
 #include <set>
 #include <string>
 
+#include "app/project_editors.h"
 #include "app/services.h"
 #include "app/stage_edit.h"
 #include "base/sysreport.h"
 #include "model/prjoption.h"
 #include "model/stage.h"
+#include "objedit/blockpage_res.h"
+#include "objedit/blocksheet.h"
+#include "objedit/charapage_basic_res.h"
+#include "objedit/charasheet.h"
+#include "objedit/itempage_basic_res.h"
+#include "objedit/itemsheet.h"
 #include "projedit/prjoption_editopt.h"
 #include "projedit/prjoption_general.h"
 #include "projedit/prjoption_inherit.h"
@@ -164,7 +171,7 @@ TEST_F(PrjOptionTest, DefaultRecordButtonsSetTheEditContext) {
     int opened = -1;
     static int* s_Opened;
     s_Opened = &opened;
-    cPrjOptionPageGeneral::s_OpenDefaultSheet = [](int kind, cDlg*, cWndRegistry*) -> cPropSheet* {
+    cPrjOptionPageGeneral::s_OpenDefaultSheet = [](int kind, cDlg*, cWndRegistry*) -> cPropSheet** {
         *s_Opened = kind;
         return nullptr;
     };
@@ -175,6 +182,69 @@ TEST_F(PrjOptionTest, DefaultRecordButtonsSetTheEditContext) {
     EXPECT_EQ(3, g_StageEdit.g_EditTarget);
     EXPECT_EQ(&g_PrjOption.m_DefChara, g_StageEdit.g_EditOriginal.m_pChara);
     EXPECT_TRUE(IsWindowEnabled(Sheet()->m_hWnd)) << "without a sheet the windows are enabled again";
+}
+
+// The buttons "ブロック", "キャラ" and "アイテム" open the definition sheet on the
+// project's default record with every other window disabled; Apply there
+// writes the default into the options (cancel afterwards takes nothing
+// back), closing it enables the options again, and their OK saves the
+// default into "data\PrjOption.dat". The page opens the same kind again
+// after its first sheet closed.
+TEST_F(PrjOptionTest, DefaultButtonsOpenTheSheetsAndApplyReachesTheFile) {
+    struct Kind {
+        const char* name;
+        int button;
+        int nameEdit;
+        cPropSheet** holder;
+        std::string (*saved)(const cPrjOption&);
+    };
+    const Kind kinds[] = {
+        {"block", 1430, IDC_BP_NAME, &g_PrjOptionBlockSheet,
+         [](const cPrjOption& o) { return std::string(o.m_DefBlock.m_Name.c_str()); }},
+        {"chara", 1431, IDC_CB_NAME, &g_PrjOptionCharaSheet,
+         [](const cPrjOption& o) { return std::string(o.m_DefChara.m_Name.c_str()); }},
+        {"item", 1432, IDC_IB_NAME, &g_PrjOptionItemSheet,
+         [](const cPrjOption& o) { return std::string(o.m_DefItem.m_Name.c_str()); }},
+    };
+    InstallDefaultSheetOpener();
+    g_LastSheetPage[0] = g_LastSheetPage[1] = g_LastSheetPage[2] = 0;
+    for (const Kind& k : kinds) {
+        Open();
+        HWND general = Sheet()->m_pGeneral->m_hWnd;
+        std::string want;
+        for (int round = 0; round < 2; ++round) {
+            ClickWindow(GetDlgItem(general, k.button));
+            ASSERT_TRUE(PumpUntil([&] { return *k.holder && (*k.holder)->m_hWnd && IsWindowVisible((*k.holder)->m_hWnd); }))
+                << k.name;
+            HWND defSheet = (*k.holder)->m_hWnd;
+            EXPECT_EQ(3, g_StageEdit.g_EditTarget);
+            EXPECT_FALSE(IsWindowEnabled(Sheet()->m_hWnd)) << k.name;
+            HWND defPage = reinterpret_cast<HWND>(SendMessageA(defSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            HWND edit = GetDlgItem(defPage, k.nameEdit);
+            ClickWindow(edit);
+            ASSERT_TRUE(PumpUntil([&] { return GetFocus() == edit; }));
+            PressKey(VK_END);
+            for (int i = 0; i < 24; ++i) PressKey(VK_BACK);
+            PressKey(round ? 'W' : 'V');
+            PressKey('9');
+            ASSERT_TRUE(PumpUntilIdle());
+            ClickWindow(GetDlgItem(defSheet, kApplyButton));
+            want = round ? "w9" : "v9";
+            ASSERT_TRUE(PumpUntil([&] { return k.saved(g_PrjOption) == want; })) << k.name;
+            ClickWindow(GetDlgItem(defSheet, IDCANCEL));
+            ASSERT_TRUE(PumpUntil([&] {
+                if (*k.holder) PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+                return *k.holder == nullptr;
+            })) << k.name;
+            ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Sheet()->m_hWnd) != 0; })) << k.name;
+            EXPECT_EQ(want, k.saved(g_PrjOption)) << "cancel after Apply keeps the default";
+        }
+        ClickSheet(IDOK);
+        ASSERT_TRUE(PumpUntil([&] { return SheetGone(); }));
+        cPrjOption saved;
+        ASSERT_TRUE(saved.Load(g_PrjOptionPath.c_str()));
+        EXPECT_EQ(want, k.saved(saved)) << k.name;
+    }
 }
 
 TEST_F(PrjOptionTest, StageOptionsUndoCountWithinMemory) {
