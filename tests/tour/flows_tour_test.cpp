@@ -79,6 +79,7 @@ TOUR_STEP(320, FlowsPage) {
     ASSERT_TRUE(sheet);
     HWND flows = ShowPage(sheet, 3);
     ASSERT_TRUE(flows);
+    // the flows list (1082) is filled once the page is up
     HWND list = GetDlgItem(flows, 1082);
     PumpUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) > 0; }, 5000);
     TourPicture(sheet, "chara_sheet_flows");
