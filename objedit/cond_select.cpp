@@ -5,6 +5,8 @@
 #include "app/services.h"
 #include "base/msgbox.h"
 #include "model/cmd_tables.h"
+#include "objedit/blockpage.h"
+#include "objedit/blocksheet.h"
 #include "objedit/charapage_basic.h"
 #include "objedit/charasheet.h"
 #include "objedit/cond_charavar.h"
@@ -45,13 +47,21 @@ int OpenCondKindDlg(cCondKindDlg** holder, int dlgId, cWndRegistry* registry, cC
 }  // namespace
 
 cCtrl* OpenCondListCtrl() {
-    cCharaDataSheet* sheet = dynamic_cast<cCharaDataSheet*>(g_StageEdit.g_CharaSheet);
-    if (!sheet) return nullptr;
-    if (sheet->m_hWnd && sheet->GetCurPage() != 0) {
-        cFlowPage* flows = dynamic_cast<cFlowPage*>(sheet->m_pPages[3]);
-        return flows ? &flows->CondList() : nullptr;
+    // a block sheet: its page's appearance conditions
+    if (cBlockDataSheet* block = dynamic_cast<cBlockDataSheet*>(g_StageEdit.g_BlockSheet))
+        return block->m_pPage && !block->m_pPage->m_Lists.empty() ? &block->m_pPage->m_Lists[0].m_Ctrl : nullptr;
+    // a character sheet: the first page's appearance conditions while it is
+    // the current page, else the flows page's basic conditions
+    if (cCharaDataSheet* sheet = dynamic_cast<cCharaDataSheet*>(g_StageEdit.g_CharaSheet)) {
+        if (sheet->m_hWnd && sheet->GetCurPage() != 0) {
+            cFlowPage* flows = dynamic_cast<cFlowPage*>(sheet->m_pPages[3]);
+            return flows ? &flows->CondList() : nullptr;
+        }
+        return sheet->m_pBasic && !sheet->m_pBasic->m_Lists.empty() ? &sheet->m_pBasic->m_Lists[0].m_Ctrl : nullptr;
     }
-    return sheet->m_pBasic && !sheet->m_pBasic->m_Lists.empty() ? &sheet->m_pBasic->m_Lists[0].m_Ctrl : nullptr;
+    // an item sheet: its first page's appearance conditions, else the nested
+    // flows page's basic conditions (with the item sheet)
+    return nullptr;
 }
 
 cCondSelectDlg::cCondSelectDlg(int templateId, cDlg* parent, int kind, const cEditReq* req, cWndRegistry* registry,

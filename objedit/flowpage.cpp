@@ -216,10 +216,6 @@ void cFlowPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     CmdList().SetCurSel(0, 1);
     m_bLoading = 0;
     ShowFlow();
-    if (m_bNested && g_NestedFlowOp == 1) {
-        m_Combos[kComboId].m_Ctrl.SetCurData(static_cast<int8_t>(g_NestedFlowId));
-        EnableWindow(GetDlgItem(m_hWnd, IDC_FP_ID), FALSE);
-    }
     EnableByInherit();
     RefreshInheritBox();
     m_bInit = 1;
@@ -232,7 +228,20 @@ void cFlowPage::ShowFlow() {
     m_bLoading = 1;
     DataToCtrlsExcept(&FlowList());
     m_bLoading = 0;
+    FixNestedFlowId();
     OnTimingChanged();
+}
+
+void cFlowPage::FixNestedFlowId() {
+    if (!m_bNested || g_NestedFlowOp != 1 || !m_hWnd) return;
+    const int8_t id = static_cast<int8_t>(g_NestedFlowId);
+    m_Combos[kComboId].m_Ctrl.SetCurData(id);
+    EnableWindow(GetDlgItem(m_hWnd, IDC_FP_ID), FALSE);
+    // what the combo shows is what the flow keeps: the OK stores the flow
+    // vector, not the combo
+    if (m_Flow.m_nId == id) return;
+    m_Flow.m_nId = id;
+    FlowList().ApplyEdit();
 }
 
 void cFlowPage::StoreFlow() {
@@ -424,7 +433,14 @@ bool cFlowPage::ListCommand(WPARAM wp) {
 
 void cFlowPage::OnCommand(WPARAM wp, LPARAM lp) {
     cDlg::OnCommand(wp, lp);
-    if (!m_bInit || m_bLoading) return;
+    if (!m_bInit || m_bLoading) {
+        // the base holds every list's drawing for the command; the page's
+        // own loading refills them, so they draw again at once
+        cCtrlListBase* lists[4] = {&FlowList(), &CondList(), &KeyList(), &CmdList()};
+        for (cCtrlListBase* list : lists)
+            if (list->m_hWnd) SendMessageA(list->m_hWnd, WM_SETREDRAW, TRUE, 0);
+        return;
+    }
     const int id = LOWORD(wp);
     const int code = HIWORD(wp);
     const bool click = code == BN_CLICKED;

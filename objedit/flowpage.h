@@ -91,6 +91,9 @@ private:
     void ShowFlow();
     // The edit buffer into the selected flow row.
     void StoreFlow();
+    // The flows of the item operation "変更" carry the ID chosen for it:
+    // the flow shown takes that ID, shown in the ID combo, disabled.
+    void FixNestedFlowId();
     void InsertAndEdit(int list);
     void EditRecord(int list);
     void DeleteRecords(int list);

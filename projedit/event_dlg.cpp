@@ -11,7 +11,7 @@
 #include "projedit/worldmap_dlg.h"
 #include "res/command_ids.h"
 #include "ui/dlghelpers.h"
-#include "ui/inputdlg.h"
+#include "ui/varnames.h"
 
 namespace {
 
@@ -173,17 +173,11 @@ void cEventDlg::BrowseStage() {
 }
 
 void cEventDlg::RenameVar() {
+    // the names are written at once; a failed write is reported
     const int var = m_Combos[3].m_Ctrl.GetCurData();
-    if (var <= 0 || var >= static_cast<int>(g_GValInfo.size())) {
-        MessageBeep(MB_OK);
-        return;
-    }
-    cString name = g_GValInfo[var].m_Name;
-    if (InputString(this, m_lpRegistry, &name, 12, 0, "変数名の入力", &m_Buttons[3].m_Ctrl, 1) != 1) return;
-    g_GValInfo[var].m_Name = name;
+    if (!RenameCommonVariable(this, &g_GValInfo, var, &m_Buttons[3].m_Ctrl, SaveCommonVarNames)) return;
     BuildVarNames();
     m_Combos[3].m_Ctrl.SetItemList(&m_VarNames);
-    SaveCommonVarNames();
 }
 
 bool cEventDlg::ListCommand(int id) {

@@ -23,6 +23,7 @@
 #include "objedit/blockpage_res.h"
 #include "objedit/blocksheet.h"
 #include "objedit/charasheet.h"
+#include "objedit/cond_select.h"
 #include "tests/objedit/dialog_queue.h"
 #include "tests/support/gui.h"
 #include "tests/support/test_env.h"
@@ -210,6 +211,60 @@ TEST_F(BlockSheet, EachOpenerAppliesOkAndCancels) {
             TearDown();
         }
     }
+}
+
+// The stage editor's "edit the object at the cursor" on a block: the block
+// layer's sheet opens on the cell's record (the current layer first, else
+// the block layer when the others are empty there); cancel writes nothing,
+// OK pushes one undo step of the block layer holding the old block, then
+// replaces the cell's record.
+TEST_F(BlockSheet, BlockAtTheCursorOpensItsSheet) {
+    struct Case {
+        int layer;
+        int closeId;
+        bool written;
+    } const cases[] = {{0, IDCANCEL, false}, {0, IDOK, true}, {1, IDOK, true}};
+    for (const Case& c : cases) {
+        SetUp();
+        UseEditor();
+        g_Stage.m_Blocks[kCell] = Named("S");
+        g_StageEdit.m_nLayer = c.layer;
+        g_StateStack.m_pCurrent->m_Values[0] = kCell % g_Stage.m_Pitch;
+        g_StateStack.m_pCurrent->m_Values[1] = kCell / g_Stage.m_Pitch;
+        m_lpEditor->EditObjectAtCursor();
+        WaitOpen();
+        EXPECT_EQ(g_StageBlockPalSheet, Held()) << "held by the stage block palette window";
+        EXPECT_EQ(0, g_StageEdit.g_EditTarget);
+        EXPECT_EQ(0, g_StageEdit.m_nLayer);
+        EXPECT_FALSE(IsWindowVisible(Item(IDC_BP_NO)));
+        EXPECT_EQ("S", Text(IDC_BP_NAME));
+        Type(IDC_BP_NAME, "T");
+        Close(c.closeId);
+        EXPECT_EQ(c.written ? "t" : "S", CellName(0)) << c.layer << " " << c.closeId;
+        ASSERT_EQ(c.written ? 1 : 0, g_StageEdit.m_nUndo);
+        if (c.written) {
+            EXPECT_EQ(1, g_StageEdit.m_UndoFlags[0] & 1);
+            EXPECT_EQ("S", std::string(g_StageEdit.m_UndoBlock[0][kCell].m_Name.c_str()));
+            EXPECT_EQ(1, g_StageEdit.m_bModified);
+        }
+        TearDown();
+    }
+}
+
+// The condition kind dialogs opened from the block page are placed by the
+// page's appearance condition list, as those of a character sheet are by
+// its lists.
+TEST_F(BlockSheet, ConditionDialogsArePlacedByTheBlockList) {
+    EXPECT_EQ(nullptr, OpenCondListCtrl());
+    ASSERT_TRUE(OpenBlockSheetForEntry(nullptr, 1, 1));
+    WaitOpen();
+    cBlockDataSheet* sheet = dynamic_cast<cBlockDataSheet*>(Held());
+    ASSERT_TRUE(sheet && sheet->m_pPage);
+    ASSERT_FALSE(sheet->m_pPage->m_Lists.empty());
+    EXPECT_EQ(&sheet->m_pPage->m_Lists[0].m_Ctrl, OpenCondListCtrl());
+    EXPECT_EQ(GetDlgItem(Page(), IDC_BP_CONDS), OpenCondListCtrl()->m_hWnd);
+    Close(IDCANCEL);
+    EXPECT_EQ(nullptr, OpenCondListCtrl());
 }
 
 // "←" / "→" wrap over 1 .. count-1 of the palette working copy; OK writes

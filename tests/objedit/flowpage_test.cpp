@@ -297,4 +297,46 @@ TEST(NestedFlowPage, OkWritesTheFlowsBack) {
     g_NestedFlowOp = 0;
 }
 
+// "変更" of the flows with ID C: every flow the dialog shows shows C in its
+// disabled ID combo, and OK stores C for it (the shown flow is not left
+// with its old ID behind the combo); a flow never shown keeps its ID, and
+// cancel stores nothing.
+TEST(NestedFlowPage, ChangedFlowsKeepTheIdShown) {
+    struct Case {
+        int close;
+        bool showSecond;
+        int8_t want0, want1;
+    } const cases[] = {
+        {1000, false, 3, 2},
+        {1000, true, 3, 3},
+        {1001, true, 1, 2},
+    };
+    for (const Case& c : cases) {
+        cVector<cEdFlow> flows(2);
+        flows[0].m_nId = 1;
+        flows[1].m_nId = 2;
+        flows[1].m_nTiming = 19;
+        g_NestedFlows = &flows;
+        g_NestedFlowOp = 1;
+        g_NestedFlowId = 3;
+        cFlowPage* page = new cFlowPage(IDD_FLOWPAGE, nullptr, kWndDialog, nullptr);
+        RunModalScripted(page, 0, [&](HWND dlg) {
+            EXPECT_EQ("C", ItemText(dlg, IDC_FP_ID));
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, IDC_FP_ID)));
+            if (c.showSecond) {
+                ClickRow(GetDlgItem(dlg, IDC_FP_FLOWS), 1);
+                EXPECT_EQ("C", ItemText(dlg, IDC_FP_ID));
+                EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, IDC_FP_ID)));
+            }
+            ClickItem(dlg, c.close);
+        });
+        delete page;
+        g_NestedFlows = nullptr;
+        EXPECT_EQ(c.want0, flows[0].m_nId) << c.close << " " << c.showSecond;
+        EXPECT_EQ(c.want1, flows[1].m_nId) << c.close << " " << c.showSecond;
+        EXPECT_EQ(19, flows[1].m_nTiming);
+    }
+    g_NestedFlowOp = 0;
+}
+
 }  // namespace

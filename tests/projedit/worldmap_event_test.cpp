@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "base/record.h"
 #include "projedit/event_dlg.h"
 #include "projedit/event_dlg_res.h"
 #include "projedit/event_palette.h"
@@ -99,6 +100,60 @@ TEST_F(WorldMapWindowTest, AnEventWithTwoPagesIsPlacedEditedAndSaved) {
     EXPECT_EQ(cString("w1"), e.m_Pages[1].m_WorldName);
     // The template itself is unchanged.
     EXPECT_EQ(1u, saved.m_Templates[0].m_Pages.size());
+}
+
+// "_" renames the chosen common variable and writes the names file at
+// once; a names file that cannot be written is reported, the new name
+// stays and the list shows it.
+TEST_F(WorldMapWindowTest, VariableRenameWritesTheNamesOrSaysItFailed) {
+    const char* const kNames = "data\\GValInfo.dat";
+    for (bool held : {false, true}) {
+        g_GValInfo.clear();
+        g_GValInfo.resize(6);
+        ASSERT_EQ(1, SaveVector(g_GValInfo, kNames));
+        HANDLE lock = held ? CreateFileA(kNames, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+                           : INVALID_HANDLE_VALUE;
+        ASSERT_EQ(held, lock != INVALID_HANDLE_VALUE);
+        cEdWorldEvent event;
+        event.m_Pages.resize(1);
+        MsgBoxCatcher boxes;
+        cWhenShown input(
+            [] {
+                HWND w = FindWindowA(nullptr, "変数名の入力");
+                return w && IsWindowVisible(w) ? w : nullptr;
+            },
+            [](HWND box) {
+                HWND edit = GetNextDlgTabItem(box, nullptr, FALSE);
+                ClickWindow(edit);
+                PumpMessages(20);
+                TypeText("pit");
+                ClickWindow(GetDlgItem(box, 1000));
+            });
+        cEventDlg dlg(nullptr, &event, &g_WndRegistry, nullptr, 0);
+        std::string shown;
+        RunModalScripted(&dlg, 0, [&](HWND wnd) {
+            HWND combo = GetDlgItem(wnd, IDC_EVENT_VAR);
+            SendMessageA(combo, CB_SETCURSEL, 3, 0);
+            SendMessageA(wnd, WM_COMMAND, MAKEWPARAM(IDC_EVENT_VAR, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+            ClickWindow(GetDlgItem(wnd, IDC_EVENT_VAR_RENAME));
+            EXPECT_TRUE(PumpUntil([&] { return input.Ran() && !FindWindowA(nullptr, "変数名の入力"); }));
+            char text[64] = "";
+            GetWindowTextA(combo, text, sizeof text);
+            shown = text;
+            ClickWindow(GetDlgItem(wnd, 1001));
+        });
+        if (held) CloseHandle(lock);
+        EXPECT_EQ("pit", std::string(g_GValInfo[3].m_Name.c_str())) << held;
+        EXPECT_EQ("003 pit", shown) << held;
+        cVector<cEdValInfo> back;
+        ASSERT_EQ(1, LoadVector(back, kNames));
+        ASSERT_EQ(6u, back.size());
+        EXPECT_EQ(held ? "" : "pit", std::string(back[3].m_Name.c_str())) << held;
+        ASSERT_EQ(held ? 1u : 0u, boxes.boxes.size());
+        if (held) {
+            EXPECT_EQ("data\\GValInfo.dat の保存に失敗！", boxes.boxes[0].text);
+        }
+    }
 }
 
 TEST_F(WorldMapWindowTest, WithNoTemplateSelectedEventClicksPlaceNothing) {
