@@ -6,12 +6,6 @@
 #include "base/platform.h"
 #include "base/str.h"
 
-namespace {
-// Reads and writes go to the file in blocks of this size.
-const size_t kReadBufSize = 1024 * 1024;
-const size_t kWriteBufSize = 1024 * 1024;
-}  // namespace
-
 cRecFile::~cRecFile() {
     if (!m_Closed) {
         // Abandoned: a written file never replaces its target.
@@ -29,7 +23,7 @@ cRecFile* cRecFile::OpenFileRead(const char* path) {
     if (fseek(fp, 0, SEEK_END) == 0) size = ftell(fp);
     fseek(fp, 0, SEEK_SET);
     f->m_Size = size > 0 ? static_cast<uint64_t>(size) : 0;
-    f->m_Buf.resize(kReadBufSize);
+    f->m_Buf.resize(kBufferSize);
     return f;
 }
 
@@ -76,7 +70,7 @@ cRecFile* cRecFile::OpenFileWrite(const char* path) {
     f->m_TempPath = tmp;
     // The file's own buffer is not used: whole blocks of m_Buf go out.
     setvbuf(fp, nullptr, _IONBF, 0);
-    f->m_Buf.resize(kWriteBufSize);
+    f->m_Buf.resize(kBufferSize);
     return f;
 }
 
@@ -84,6 +78,8 @@ cRecFile* cRecFile::OpenMemoryRead(const void* data, size_t size) {
     cRecFile* f = new cRecFile;
     f->m_Data = static_cast<const unsigned char*>(data);
     f->m_Size = size;
+    f->m_Cur = f->m_Data;
+    f->m_End = f->m_Data ? f->m_Data + size : nullptr;
     return f;
 }
 
@@ -97,84 +93,64 @@ cRecFile* cRecFile::OpenMemoryWrite() {
 void cRecFile::Fail(const char* why) {
     if (!m_Failed && why) ReportLog("record file: %s", why);
     m_Failed = true;
+    // nothing more is at hand: every later read takes the slow path and fails
+    m_Cur = m_End = nullptr;
 }
 
-bool cRecFile::StopAsked() {
+void cRecFile::CheckStop() {
     if (!m_Failed && m_StopCheck && m_StopCheck(m_StopArg)) Fail("the load was stopped");
-    return m_Failed;
 }
 
-// Makes at least n bytes available in the read buffer (n <= buffer size).
 bool cRecFile::Fill(size_t n) {
-    if (m_BufLen - m_BufPos >= n) return true;
-    size_t have = m_BufLen - m_BufPos;
-    memmove(&m_Buf[0], &m_Buf[m_BufPos], have);
-    m_BufPos = 0;
-    m_BufLen = have;
-    while (m_BufLen < n) {
-        size_t got = fread(&m_Buf[m_BufLen], 1, m_Buf.size() - m_BufLen, m_File);
+    size_t have = static_cast<size_t>(m_End - m_Cur);
+    if (have >= n) return true;
+    unsigned char* buf = reinterpret_cast<unsigned char*>(&m_Buf[0]);
+    if (have) memmove(buf, m_Cur, have);
+    m_Cur = buf;
+    m_End = buf + have;
+    while (have < n) {
+        const size_t got = fread(buf + have, 1, m_Buf.size() - have, m_File);
         if (got == 0) return false;
-        m_BufLen += got;
+        have += got;
+        m_End = buf + have;
     }
     return true;
 }
 
-bool cRecFile::ReadBytes(void* dst, size_t n) {
-    // Most reads are a few bytes that the buffer already holds.
-    if (m_BufLen - m_BufPos >= n && !m_Failed && !m_Writing && !m_Data) {
-        if (dst) memcpy(dst, &m_Buf[m_BufPos], n);
-        m_BufPos += n;
-        m_Pos += n;
-        return true;
-    }
+bool cRecFile::FillFor(size_t n) {
+    if (m_Failed || m_Writing || m_Data || !m_File) return false;
+    if (n > m_Buf.size() || n > Remaining()) return false;
+    return Fill(n);
+}
+
+bool cRecFile::ReadBytesSlow(void* dst, size_t n) {
     if (m_Failed || m_Writing) return false;
     if (n > Remaining()) {
         Fail("the file ends early");
         return false;
     }
     unsigned char* out = static_cast<unsigned char*>(dst);
-    if (m_Data) {
-        if (out) memcpy(out, m_Data + m_Pos, n);
-        m_Pos += n;
-        return true;
-    }
+    // A memory source has all its bytes at hand, so only a file comes here
+    // with enough bytes left.
     size_t left = n;
     while (left > 0) {
-        size_t chunk = left < m_Buf.size() ? left : m_Buf.size();
-        if (!Fill(chunk)) {
-            Fail("the file ends early");
-            return false;
+        if (m_Cur == m_End) {
+            const size_t want = left < m_Buf.size() ? left : m_Buf.size();
+            if (!m_File || !Fill(want)) {
+                Fail("the file ends early");
+                return false;
+            }
         }
+        const size_t have = static_cast<size_t>(m_End - m_Cur);
+        const size_t chunk = left < have ? left : have;
         if (out) {
-            memcpy(out, &m_Buf[m_BufPos], chunk);
+            memcpy(out, m_Cur, chunk);
             out += chunk;
         }
-        m_BufPos += chunk;
+        m_Cur += chunk;
+        m_Pos += chunk;
         left -= chunk;
     }
-    m_Pos += n;
-    return true;
-}
-
-bool cRecFile::ReadInt(int32_t* value) {
-    int32_t v;
-    if (!ReadBytes(&v, sizeof v)) return false;
-    *value = v;
-    return true;
-}
-
-bool cRecFile::Skip(size_t n) {
-    return ReadBytes(nullptr, n);
-}
-
-bool cRecFile::ReadCount(int32_t* count, size_t minBytesEach) {
-    int32_t n;
-    if (!ReadInt(&n)) return false;
-    if (n < 0 || static_cast<uint64_t>(n) * minBytesEach > Remaining()) {
-        Fail("a count is larger than the file");
-        return false;
-    }
-    *count = n;
     return true;
 }
 

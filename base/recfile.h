@@ -13,10 +13,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 class cRecFile {
 public:
+    // A file is read and written in blocks of this size.
+    static const size_t kBufferSize = 1024 * 1024;
+
     ~cRecFile();
     cRecFile(const cRecFile&) = delete;
     cRecFile& operator=(const cRecFile&) = delete;
@@ -31,13 +35,47 @@ public:
     static cRecFile* OpenMemoryWrite();
 
     // Reading. Each is all or nothing: false, and the file failed, when fewer
-    // bytes remain than asked for.
-    bool ReadBytes(void* dst, size_t n);
-    bool ReadInt(int32_t* value);
-    bool Skip(size_t n);
+    // bytes remain than asked for. A null dst skips the bytes.
+    bool ReadBytes(void* dst, size_t n) {
+        // Most reads are a few bytes already at hand.
+        if (static_cast<size_t>(m_End - m_Cur) >= n) {
+            if (dst && n) memcpy(dst, m_Cur, n);
+            m_Cur += n;
+            m_Pos += n;
+            return true;
+        }
+        return ReadBytesSlow(dst, n);
+    }
+    bool ReadInt(int32_t* value) {
+        int32_t v;
+        if (!ReadBytes(&v, sizeof v)) return false;
+        *value = v;
+        return true;
+    }
+    bool Skip(size_t n) { return ReadBytes(nullptr, n); }
+    // The next n bytes in one piece, read: valid until the next read. Null,
+    // with nothing read and the file not failed, when they are not at hand in
+    // one piece (more than the read buffer holds, or more than the file has);
+    // the caller then reads them with ReadBytes.
+    const unsigned char* TakeBytes(size_t n) {
+        if (static_cast<size_t>(m_End - m_Cur) < n && !FillFor(n)) return nullptr;
+        const unsigned char* p = m_Cur;
+        m_Cur += n;
+        m_Pos += n;
+        return p;
+    }
     // Reads a count and checks it: not negative, and count * minBytesEach
     // not more than the bytes left. Fails the file otherwise.
-    bool ReadCount(int32_t* count, size_t minBytesEach);
+    bool ReadCount(int32_t* count, size_t minBytesEach) {
+        int32_t n;
+        if (!ReadInt(&n)) return false;
+        if (n < 0 || static_cast<uint64_t>(n) * minBytesEach > Remaining()) {
+            Fail("a count is larger than the file");
+            return false;
+        }
+        *count = n;
+        return true;
+    }
     uint64_t Remaining() const { return m_Size - m_Pos; }
 
     // Writing. A failed write marks the file failed; later writes do nothing.
@@ -56,7 +94,10 @@ public:
         m_StopArg = arg;
     }
     // True (and the file failed) when the file failed or a stop was asked.
-    bool StopAsked();
+    bool StopAsked() {
+        if (m_StopCheck && !m_Failed) CheckStop();
+        return m_Failed;
+    }
     bool Failed() const { return m_Failed; }
     bool IsWriting() const { return m_Writing; }
     // The bytes written to a memory file.
@@ -68,7 +109,14 @@ public:
 
 private:
     cRecFile() = default;
+    bool ReadBytesSlow(void* dst, size_t n);
+    // Makes at least n bytes (n <= buffer size) at hand in the read buffer;
+    // false when the file ends first.
     bool Fill(size_t n);
+    // Fill for TakeBytes: false, without failing, when n bytes cannot be at
+    // hand in one piece.
+    bool FillFor(size_t n);
+    void CheckStop();
     // Writes out what the buffer holds; false (and the file failed) when
     // the write fails.
     bool Flush();
@@ -77,13 +125,16 @@ private:
     bool m_Writing = false;
     bool m_Failed = false;
     bool m_Closed = false;
-    // reading
+    // reading: the bytes at hand run from m_Cur to m_End (the rest of a
+    // memory source, or what the read buffer holds of a file); both null
+    // when writing and once the file failed
+    const unsigned char* m_Cur = nullptr;
+    const unsigned char* m_End = nullptr;
     const unsigned char* m_Data = nullptr;  // memory source, or null
     uint64_t m_Size = 0;
     uint64_t m_Pos = 0;
     std::string m_Buf;       // file read or write buffer
-    size_t m_BufPos = 0;
-    size_t m_BufLen = 0;
+    size_t m_BufLen = 0;     // bytes waiting in the write buffer
     StopCheck m_StopCheck = nullptr;
     const void* m_StopArg = nullptr;
     // writing

@@ -1,6 +1,7 @@
 #include "base/record.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -40,6 +41,14 @@ struct cDeclString {
     bool scratch;
 };
 
+// Fields that follow each other both in the file and in the record, as one
+// piece; fields read and discarded belong to none.
+struct cDeclRun {
+    ptrdiff_t offset;
+    size_t fileOffset;  // from the first field
+    size_t bytes;
+};
+
 }  // namespace
 
 struct cDeclTable {
@@ -47,6 +56,9 @@ struct cDeclTable {
     uint32_t version;
     std::vector<cDeclField> fields;
     std::vector<cDeclString> strings;
+    // fieldBytes[i]: the bytes of the first i fields in a file
+    std::vector<size_t> fieldBytes;
+    std::vector<cDeclRun> runs;
 };
 
 namespace {
@@ -71,17 +83,35 @@ bool IsScratch(const void* p) {
     return p == &g_ScratchInt || p == &g_ScratchShort || p == &g_ScratchDouble || p == &g_ScratchByte;
 }
 
+// The layouts found last, by a hash of class and version, for records that
+// do not carry theirs yet (every new record): found here without the lock.
+// A slot only ever holds a finished layout, and layouts are never freed.
+const size_t kDeclSlots = 256;
+std::atomic<const cDeclTable*> s_DeclSlots[kDeclSlots];
+
+size_t DeclSlot(const std::type_info* type, uint32_t version) {
+    const uintptr_t h = reinterpret_cast<uintptr_t>(type) ^ (static_cast<uintptr_t>(version) * 0x9E3779B1u);
+    return static_cast<size_t>((h >> 4) ^ (h >> 12)) & (kDeclSlots - 1);
+}
+
 }  // namespace
 
 void cSerialRecord::SelectVersion(uint32_t version) const {
     const std::type_info* type = &typeid(*this);
     if (m_Decl && m_Decl->version == version && m_Decl->type == type) return;
+    std::atomic<const cDeclTable*>& slot = s_DeclSlots[DeclSlot(type, version)];
+    const cDeclTable* hit = slot.load(std::memory_order_acquire);
+    if (hit && hit->version == version && hit->type == type) {
+        m_Decl = hit;
+        return;
+    }
 
     std::lock_guard<std::recursive_mutex> lock(DeclMutex());
     auto key = std::make_pair(std::type_index(*type), version);
     auto it = DeclCache().find(key);
     if (it != DeclCache().end()) {
         m_Decl = it->second;
+        if (m_Decl->type == type) slot.store(m_Decl, std::memory_order_release);
         return;
     }
     std::unique_ptr<cDeclTable> table(new cDeclTable);
@@ -94,8 +124,26 @@ void cSerialRecord::SelectVersion(uint32_t version) const {
     const_cast<cSerialRecord*>(this)->Declare(version);
     s_Building = prevTable;
     s_BuildOwner = prevOwner;
+    table->fieldBytes.reserve(table->fields.size() + 1);
+    size_t bytes = 0;
+    table->fieldBytes.push_back(0);
+    for (const cDeclField& d : table->fields) {
+        const size_t n = static_cast<size_t>(d.width) * static_cast<size_t>(d.count);
+        if (!d.scratch) {
+            cDeclRun* last = table->runs.empty() ? nullptr : &table->runs.back();
+            if (last && last->fileOffset + last->bytes == bytes &&
+                last->offset + static_cast<ptrdiff_t>(last->bytes) == d.offset) {
+                last->bytes += n;
+            } else {
+                table->runs.push_back(cDeclRun{d.offset, bytes, n});
+            }
+        }
+        bytes += n;
+        table->fieldBytes.push_back(bytes);
+    }
     m_Decl = table.get();
     DeclCache()[key] = table.release();
+    slot.store(m_Decl, std::memory_order_release);
 }
 
 uint32_t cSerialRecord::DeclaredVersion() const {
@@ -189,24 +237,41 @@ void cSerialRecord::Read(cRecFile* f) {
         if (n < 0 || static_cast<size_t>(n) > decl->fields.size()) {
             f->Fail("a record holds more fields than its version declares");
         } else {
-            size_t need = 0;
-            for (int32_t i = 0; i < n; ++i) need += FieldBytes(decl->fields[i]);
+            const size_t need = decl->fieldBytes[static_cast<size_t>(n)];
             if (need > f->Remaining()) {
                 f->Fail("the file ends inside a record");
             } else {
-                for (int32_t i = 0; i < n; ++i) {
-                    const cDeclField& d = decl->fields[i];
-                    if (d.scratch) {
-                        f->Skip(FieldBytes(d));
-                    } else {
-                        f->ReadBytes(FieldPtr(this, d), FieldBytes(d));
-                    }
-                }
+                ReadFields(f, static_cast<size_t>(n), need);
                 ReadStrings(f);
             }
         }
     }
     if (g_DataVersion != g_FileVersion) SelectVersion(g_DataVersion);
+}
+
+void cSerialRecord::ReadFields(cRecFile* f, size_t n, size_t need) {
+    const cDeclTable* decl = m_Decl;
+    const unsigned char* src = f->TakeBytes(need);
+    if (!src) {
+        // not at hand in one piece: field by field
+        for (size_t i = 0; i < n; ++i) {
+            const cDeclField& d = decl->fields[i];
+            if (d.scratch) {
+                f->Skip(FieldBytes(d));
+            } else {
+                f->ReadBytes(FieldPtr(this, d), FieldBytes(d));
+            }
+        }
+        return;
+    }
+    // the fields' own bytes, piece by piece, up to the end of field n
+    const size_t limit = decl->fieldBytes[n];
+    char* base = reinterpret_cast<char*>(this);
+    for (const cDeclRun& r : decl->runs) {
+        if (r.fileOffset >= limit) break;
+        const size_t bytes = r.fileOffset + r.bytes <= limit ? r.bytes : limit - r.fileOffset;
+        memcpy(base + r.offset, src + r.fileOffset, bytes);
+    }
 }
 
 void cSerialRecord::ReadStrings(cRecFile* f) {
@@ -230,9 +295,18 @@ void cSerialRecord::ReadStrings(cRecFile* f) {
             f->Fail("a string is longer than the file");
             return;
         }
-        buf.resize(static_cast<size_t>(len));
-        if (!f->ReadBytes(&buf[0], buf.size())) return;
-        if (!d.scratch) StringPtr(this, d)->assign(buf.c_str());
+        // The text ends at its first NUL, or with the bytes stored.
+        const size_t size = static_cast<size_t>(len);
+        const char* text = reinterpret_cast<const char*>(f->TakeBytes(size));
+        if (!text) {
+            buf.resize(size);
+            if (!f->ReadBytes(&buf[0], size)) return;
+            text = buf.data();
+        }
+        if (!d.scratch) {
+            const void* nul = memchr(text, 0, size);
+            StringPtr(this, d)->assign(text, nul ? static_cast<size_t>(static_cast<const char*>(nul) - text) : size);
+        }
     }
     if (g_RemoveCR) {
         for (const cDeclString& d : decl->strings) {
@@ -274,9 +348,8 @@ void cSerialRecord::WriteStrings(cRecFile* f) {
 
 void cSerialRecord::Clear() {
     SelectVersion(g_DataVersion);
-    for (const cDeclField& d : m_Decl->fields) {
-        if (!d.scratch) memset(FieldPtr(this, d), 0, FieldBytes(d));
-    }
+    char* base = reinterpret_cast<char*>(this);
+    for (const cDeclRun& r : m_Decl->runs) memset(base + r.offset, 0, r.bytes);
     for (const cDeclString& d : m_Decl->strings) {
         if (!d.scratch) StringPtr(this, d)->clear();
     }

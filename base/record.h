@@ -116,6 +116,8 @@ protected:
 
 private:
     void AddField(void* p, int count, int width);
+    // The first n fields of the layout, need bytes in the file.
+    void ReadFields(cRecFile* f, size_t n, size_t need);
     mutable const cDeclTable* m_Decl = nullptr;
 };
 
@@ -187,9 +189,7 @@ void cVector<T>::ReadRaw(cRecFile* f) {
     int32_t count;
     if (!f->ReadCount(&count, sizeof(T))) return;
     this->assign(static_cast<size_t>(count), T());
-    for (int32_t i = 0; i < count; ++i) {
-        if (!f->ReadBytes(&this->At(i, kClosePost), sizeof(T))) return;
-    }
+    if (count > 0) f->ReadBytes(this->data(), sizeof(T) * static_cast<size_t>(count));
 }
 
 template <class T>

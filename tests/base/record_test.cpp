@@ -393,3 +393,81 @@ TEST_F(RecordFiles, LongStringsAreCutWhenWritten) {
     ASSERT_EQ(1, back.Load("long.dat"));
     EXPECT_EQ(r.m_Text, back.m_Text);
 }
+
+// A file is read a block at a time, and a record's fields are taken from the
+// block in one piece where they lie in it: records, counts and strings that
+// cross from one block to the next read as they do from memory, for every
+// field count a file may store and for an older version's layout.
+TEST_F(RecordFiles, RecordsReadTheSameAcrossReadBlocks) {
+    double ratio = 2.25;
+    std::string ratioBytes(8, '\0');
+    memcpy(&ratioBytes[0], &ratio, 8);
+    const std::string params = Int32(1) + Int32(-2) + Int32(3) + Int32(-4) + Int32(5);
+    const std::string note(40, 'n');  // longer than a string keeps in itself
+    struct Case {
+        const char* what;
+        uint32_t version;
+        std::string record;  // one stored record
+        int32_t a, param4, fresh;
+        double ratio;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"every field", 248,
+         Int32(4) + Int32(11) + params + Int32(12) + ratioBytes + Int32(2) + Str("name") + Str(note), 11, 5, 12,
+         2.25, "name"},
+        {"three fields", 248, Int32(3) + Int32(11) + params + Int32(12) + Int32(1) + Str("name"), 11, 5, 12, 0,
+         "name"},
+        {"two fields", 248, Int32(2) + Int32(11) + params + Int32(0), 11, 5, 77, 0, "default"},
+        {"version 100", 100,
+         Int32(4) + Int32(11) + Bytes({0x34, 0x12}) + params + ratioBytes + Int32(2) + Str("gone") + Str(note), 11, 5,
+         77, 2.25, "default"},
+    };
+    const size_t kRecords = 3;
+    for (const Case& c : cases) {
+        const std::string records = Int32(static_cast<int32_t>(kRecords)) + c.record + c.record + c.record;
+        // the records start `shift` bytes before the end of the first block:
+        // every place in the counts, then steps through the fields and strings
+        for (size_t shift = 0; shift <= c.record.size() + 8; shift += shift < 8 ? 1 : 7) {
+            const size_t before = 4 + 4;  // the version word and the padding's count
+            const size_t pad = cRecFile::kBufferSize - before - shift;
+            const std::string file = Int32(static_cast<int32_t>(c.version)) + Int32(static_cast<int32_t>(pad)) +
+                                     std::string(pad, '\x5a') + records;
+            ASSERT_TRUE(WriteWholeFile("blocks.dat", file));
+            for (int fromMemory = 0; fromMemory < 2; ++fromMemory) {
+                SCOPED_TRACE(std::string(c.what) + ", shift " + std::to_string(shift) +
+                             (fromMemory ? ", from memory" : ", from the file"));
+                cRecFile* f = fromMemory ? OpenReadBuffer(file.data(), file.size()) : OpenRead("blocks.dat");
+                ASSERT_NE(nullptr, f);
+                cVector<int8_t> padding;
+                padding.ReadRaw(f);
+                cVector<cVersioned> v;
+                v.Read(f);
+                EXPECT_EQ(0u, f->Remaining());
+                ASSERT_TRUE(CloseFile(f));
+                ASSERT_EQ(pad, padding.size());
+                ASSERT_EQ(kRecords, v.size());
+                for (const cVersioned& r : v) {
+                    EXPECT_EQ(c.a, r.m_A);
+                    EXPECT_EQ(-2, r.m_Params[1]);
+                    EXPECT_EQ(c.param4, r.m_Params[4]);
+                    EXPECT_EQ(c.fresh, r.m_New);
+                    EXPECT_EQ(c.ratio, r.m_Ratio);
+                    EXPECT_EQ(c.name, r.m_Name);
+                }
+                if (c.record.find(note) != std::string::npos) {
+                    EXPECT_EQ(note, v[2].m_Note);
+                }
+            }
+            // cut inside the last record: the read fails, whatever the block
+            ASSERT_TRUE(WriteWholeFile("blocks.dat", file.substr(0, file.size() - 3)));
+            cRecFile* f = OpenRead("blocks.dat");
+            ASSERT_NE(nullptr, f);
+            cVector<int8_t> padding;
+            padding.ReadRaw(f);
+            cVector<cVersioned> v;
+            v.Read(f);
+            EXPECT_FALSE(CloseFile(f)) << c.what << ", shift " << shift;
+        }
+    }
+}
