@@ -132,7 +132,7 @@ void cBlockPage::FillSheetParams() {
     m_Checks[1].m_Param.Set(IDC_BP_FRONT, &b.m_DrawInFront);
     m_Checks[2].m_Param.Set(IDC_BP_NO_SUMMON, &b.m_NoSummon);
     for (int i = 0; i < kGroupCount; ++i) m_Inherits[i].m_Param.Set(IDC_BP_INHERIT0 + i, &b.m_bbInherit[i]);
-    m_Lists[0].m_Param.Set(IDC_BP_CONDS, nullptr, &b.m_AppearConds, nullptr, 1, AppearCondText, 0, 0, 99, 0, 1, 1);
+    DeclareAppearCondList(m_Lists[0].m_Param, &b.m_AppearConds, AppearCondText);
     m_Pictures[0].m_Param.Set(IDC_BP_PREVIEW, 32, 32);
     m_Pictures[1].m_Param.Set(IDC_BP_PREVIEW2, 32, 32);
     const int buttons[kButtonCount] = {IDC_BP_COND_INSERT, IDC_BP_COND_EDIT, IDC_BP_COND_DELETE, IDC_BP_PICK,

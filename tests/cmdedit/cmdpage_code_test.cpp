@@ -267,6 +267,39 @@ TEST_F(CodePage, RenamesAreKeptAndOnlyCommonOnesWritten) {
     }
 }
 
+// A rename cancelled in the name box changes no name and writes no file;
+// with no variable to choose (a table of variable 0 only) the button opens
+// no box at all.
+TEST_F(CodePage, CancelledOrImpossibleRenameChangesNothing) {
+    cEdCommand cmd;
+    cDialogScript script;
+    bool boxSeen = false;
+    script.Then(kCaption, [&](HWND page) {
+        Choose(page, IDC_CODE_COMMON, 1);
+        ClickWindow(GetDlgItem(page, IDC_CODE_COMMON_RENAME));
+        PumpUntilIdle();
+        EXPECT_EQ("002 old", Text(page, IDC_CODE_COMMON));
+        // the stage table is emptied behind the page: nothing to rename
+        g_Stage.m_Vars.resize(1);
+        SendDlgItemMessageA(page, IDC_CODE_STAGE, CB_RESETCONTENT, 0, 0);
+        ClickWindow(GetDlgItem(page, IDC_CODE_STAGE_RENAME));
+        PumpUntilIdle();
+        boxSeen = FindWindowA(nullptr, "変数名の入力") != nullptr;
+        ClickWindow(GetDlgItem(page, 1001));
+    });
+    script.Then("変数名の入力", [](HWND box) {
+        HWND edit = GetNextDlgTabItem(box, nullptr, FALSE);
+        ClickWindow(edit);
+        ClearEdit();
+        TypeText("new");
+        ClickWindow(GetDlgItem(box, 1001));
+    });
+    EXPECT_EQ(0, Run(&cmd, 0, script));
+    EXPECT_FALSE(boxSeen) << "a box opened with no variable chosen";
+    EXPECT_EQ("old", std::string(g_GValInfo[2].m_Name.CStr()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(kGValPath)) << "a cancelled rename wrote the file";
+}
+
 // A names file that cannot be written is reported; the new name is kept.
 TEST_F(CodePage, FailedNamesWriteIsReported) {
     cVector<cEdValInfo> before = g_GValInfo;
