@@ -14,7 +14,6 @@
 namespace {
 
 const int kCanvasTop = 28;  // below the palette's toolbar row
-const int kItemLayer = 40056;
 
 HWND CurrentPage(HWND sheet) {
     return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
@@ -34,7 +33,7 @@ void ClickControl(HWND dlg, int id) {
 TOUR_STEP(330, ItemSheet) {
     HWND stage = TourStageEditor();
     ASSERT_TRUE(stage);
-    TourCommand(stage, kItemLayer);
+    TourCommand(stage, ID_LAYER_ITEM);
     HWND palette = TourWaitWindow("[ステージ]アイテムパレット");
     ASSERT_TRUE(palette);
     TourClick(palette, 32 + 16, kCanvasTop + 16, true);
@@ -61,4 +60,5 @@ TOUR_STEP(330, ItemSheet) {
     TourClose(flows);
     TourClose(change);
     TourClose(sheet);
+    TourCommand(stage, ID_LAYER_BLOCK);
 }
