@@ -5,7 +5,7 @@
 #include "model/database.h"
 #include "model/definitions.h"
 #include "model/graphic_kinds.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 
 namespace {
 

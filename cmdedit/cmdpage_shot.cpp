@@ -4,7 +4,7 @@
 #include "cmdedit/cmdpage_shot_res.h"
 #include "model/definitions.h"
 #include "model/system.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 
 namespace {
 

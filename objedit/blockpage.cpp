@@ -16,7 +16,7 @@
 #include "objedit/blocksheet.h"
 #include "objedit/charapage_basic.h"
 #include "objedit/defedit.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 #include "objedit/obj_lists.h"
 #include "ui/dlghelpers.h"
 

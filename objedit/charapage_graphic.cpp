@@ -4,7 +4,7 @@
 #include "model/database.h"
 #include "model/graphic_kinds.h"
 #include "objedit/charapage_graphic_res.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 
 namespace {
 

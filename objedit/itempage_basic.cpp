@@ -11,7 +11,7 @@
 #include "objedit/blockpage.h"
 #include "objedit/charapage_basic.h"
 #include "objedit/defedit.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 #include "objedit/itempage_basic_res.h"
 #include "objedit/obj_lists.h"
 #include "res/command_ids.h"

@@ -21,7 +21,7 @@
 #include "model/database.h"
 #include "model/palette.h"
 #include "model/stage.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 #include "tests/cmdedit/page_input.h"
 #include "tests/objedit/picture_sheets.h"
 #include "tests/support/gui.h"

@@ -22,7 +22,7 @@
 #include "model/palette.h"
 #include "model/stage.h"
 #include "model/system.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 #include "tests/cmdedit/page_input.h"
 #include "tests/objedit/picture_sheets.h"
 #include "tests/support/gui.h"

@@ -6,7 +6,7 @@
 
 #include "objedit/charapage_graphic.h"
 #include "objedit/charapage_graphic_res.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 #include "tests/objedit/chara_fixture.h"
 #include "tests/objedit/picture_sheets.h"
 

@@ -1,10 +1,10 @@
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 
 #include <new>
 
 #include "app/services.h"
 #include "base/msgbox.h"
-#include "objedit/graphic_picker_res.h"
+#include "cmdedit/graphic_picker_res.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The graphic picker "グラフィック": one picture sheet of 32 x 32 cells,
 // numbered column by column (15 cells a column, 0 .. 119); a click on a
 // cell picks its number.
+// Shared by the definition pages and the command pages.
 #pragma once
 
 #include <windows.h>

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "app/services.h"
-#include "objedit/graphic_picker.h"
+#include "cmdedit/graphic_picker.h"
 #include "tests/objedit/picture_sheets.h"
 #include "tests/support/gui.h"
 
