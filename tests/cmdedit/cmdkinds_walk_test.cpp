@@ -19,15 +19,14 @@
 
 namespace {
 
+BOOL CALLBACK CountChild(HWND, LPARAM p) {
+    ++*reinterpret_cast<int*>(p);
+    return TRUE;
+}
+
 int CountChildren(HWND wnd) {
     int n = 0;
-    EnumChildWindows(
-        wnd,
-        [](HWND, LPARAM p) -> BOOL {
-            ++*reinterpret_cast<int*>(p);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&n));
+    EnumChildWindows(wnd, CountChild, reinterpret_cast<LPARAM>(&n));
     return n;
 }
 
