@@ -68,7 +68,7 @@ void cCharaSubPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     m_bReady = 1;
 }
 
-bool cCharaSubPage::Checked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+bool cCharaSubPage::Checked(int id) const { return BoxChecked(m_hWnd, id); }
 
 bool cCharaSubPage::Enabled(int id) const { return IsWindowEnabled(GetDlgItem(m_hWnd, id)) != FALSE; }
 
@@ -79,9 +79,7 @@ bool cCharaSubPage::Inherited(int flag) const {
 }
 
 void cCharaSubPage::EnableId(int id, bool flag) {
-    EnableWindow(GetDlgItem(m_hWnd, id), flag);
-    for (int i = 0; i < m_nSpins; ++i)
-        if (m_pSpins[i][0] == id) EnableWindow(GetDlgItem(m_hWnd, m_pSpins[i][1]), flag);
+    EnableWithSpin(m_hWnd, id, flag, m_pSpins, m_nSpins);
 }
 
 void cCharaSubPage::UpdateGroups() {
@@ -111,7 +109,7 @@ void cCharaSubPage::Refresh() {
 void cCharaSubPage::ShowNo() { SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]); }
 
 void cCharaSubPage::Changed() {
-    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    NotifySheetChanged(m_hSheet, m_hWnd);
 }
 
 void cCharaSubPage::OnInheritClicked(int index) {

@@ -3,6 +3,11 @@
 // writing the edited record back where it came from.
 #pragma once
 
+#include <windows.h>
+#include <prsht.h>
+
+#include <cstddef>
+
 #include "app/services.h"
 #include "base/containers.h"
 #include "model/palette.h"
@@ -13,6 +18,46 @@
 // 2 a common palette entry, 3 a project default.
 inline int DefEditTarget() { return g_StageEdit.g_EditTarget; }
 inline bool DefEditsPaletteEntry() { return DefEditTarget() == 1 || DefEditTarget() == 2; }
+
+// Enables or disables a control of a page together with its spin box
+// (spins: pairs of edit id and spin id).
+inline void EnableWithSpin(HWND page, int id, bool flag, const int (*spins)[2], int spinCount) {
+    EnableWindow(GetDlgItem(page, id), flag);
+    for (int i = 0; i < spinCount; ++i)
+        if (spins[i][0] == id) EnableWindow(GetDlgItem(page, spins[i][1]), flag);
+}
+template <std::size_t N>
+void EnableWithSpin(HWND page, int id, bool flag, const int (&spins)[N][2]) {
+    EnableWithSpin(page, id, flag, spins, static_cast<int>(N));
+}
+
+// True while the check box is checked.
+inline bool BoxChecked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+
+// An inheritance group: its controls (0 ends the row) are disabled while
+// the group's "継承→" box is checked and enabled otherwise.
+template <std::size_t W>
+void EnableInheritGroup(HWND page, int checkId, const int (&ids)[W], const int (*spins)[2], int spinCount) {
+    const bool on = BoxChecked(page, checkId);
+    for (int id : ids)
+        if (id) EnableWithSpin(page, id, !on, spins, spinCount);
+}
+template <std::size_t W, std::size_t N>
+void EnableInheritGroup(HWND page, int checkId, const int (&ids)[W], const int (&spins)[N][2]) {
+    EnableInheritGroup(page, checkId, ids, spins, static_cast<int>(N));
+}
+
+// Tells the page's property sheet that the page has changes to apply.
+inline void NotifySheetChanged(HWND sheet, HWND page) {
+    if (sheet) SendMessageA(sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+}
+
+// Hides "No." and the "←" / "→" buttons of a page that edits no palette
+// entry.
+inline void HideStepCtrls(HWND page, int noId, int prevId, int nextId) {
+    const int hidden[3] = {noId, prevId, nextId};
+    for (int id : hidden) ShowWindow(GetDlgItem(page, id), SW_HIDE);
+}
 
 // True when the entry being edited can be stepped from: entries 1 .. last
 // of the working copy (entry 0 is the fixed empty entry).
