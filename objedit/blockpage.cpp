@@ -242,17 +242,13 @@ void cBlockPage::OnSourceChanged() {
     const int source = m_Block.m_InheritKind;
     if (source == 0) {
         EnableId(IDC_BP_SOURCE_INDEX, false);
-        for (int i = 0; i < kGroupCount; ++i) {
-            CheckDlgButton(m_hWnd, IDC_BP_INHERIT0 + i, BST_UNCHECKED);
-            EnableId(IDC_BP_INHERIT0 + i, false);
-        }
+        SetInheritBoxes(m_hWnd, IDC_BP_INHERIT0, kGroupCount, false);
         UpdateGroups();
     } else {
         if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_BP_SOURCE_INDEX, true);
-        for (int i = 0; i < kGroupCount; ++i) EnableId(IDC_BP_INHERIT0 + i, true);
-        MakePaletteNameList(&m_IndexList, source == 1 ? g_CommonPalette.m_Blocks : g_Stage.m_PalBlocks);
-        m_IndexCombos[0].m_Ctrl.SetItemList(&m_IndexList);
-        m_IndexCombos[0].m_Ctrl.SetCurData(m_Block.m_InheritIndex);
+        SetInheritBoxes(m_hWnd, IDC_BP_INHERIT0, kGroupCount, true);
+        ListInheritIndex(m_IndexCombos[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Blocks, g_Stage.m_PalBlocks,
+                         m_Block.m_InheritIndex);
     }
     ApplyInheritNow();
 }
@@ -444,13 +440,10 @@ void cBlockPage::Draw() {
     const int frame = m_Shorts[kShortFrame].m_Ctrl.GetValue();
     const int mark = m_Combos[kComboMark].m_Ctrl.GetCurData();
     const int markNo = m_Shorts[kShortMark].m_Ctrl.GetValue();
-    for (int i = 0; i < 2; ++i) {
-        cCtrlPicture& pic = m_Pictures[i].m_Ctrl;
-        if (!pic.m_Offscreen.m_hDC || !pic.m_Screen.m_hDC) continue;
-        pic.m_Offscreen.Clear(RGB(0, 0, 0));
-        DrawObjectIcon(&pic.m_Offscreen, 0, 0, 0, sheet, number, frame, nullptr, mark, markNo, 0);
-        pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
-    }
+    for (int i = 0; i < 2; ++i)
+        PaintIconPreview(m_Pictures[i].m_Ctrl, [&](cDib* dib) {
+            DrawObjectIcon(dib, 0, 0, 0, sheet, number, frame, nullptr, mark, markNo, 0);
+        });
 }
 
 LRESULT cBlockPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

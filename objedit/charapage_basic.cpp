@@ -210,20 +210,16 @@ void cCharaPageBasic::OnSourceChanged() {
     const int source = m_Chara.m_InheritKind;
     if (source == 0) {
         EnableId(IDC_CB_SOURCE_INDEX, false);
-        for (int i = 0; i < kGroupCount; ++i) {
-            CheckDlgButton(m_hWnd, kInheritFirst + i, BST_UNCHECKED);
-            EnableId(kInheritFirst + i, false);
-        }
+        SetInheritBoxes(m_hWnd, kInheritFirst, kGroupCount, false);
         // leaving every group to the record clears the other pages' flags too
         for (int i = 0; i < static_cast<int>(m_Chara.m_bbInherit.size()); ++i) m_Chara.m_bbInherit[i] = 0;
         for (int i = 0; i < kGroupCount; ++i) UpdateGroup(i);
         RunHandlers(false);
     } else {
         if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_CB_SOURCE_INDEX, true);
-        for (int i = 0; i < kGroupCount; ++i) EnableId(kInheritFirst + i, true);
-        MakePaletteNameList(&m_IndexList, source == 1 ? g_CommonPalette.m_Charas : g_Stage.m_PalCharas);
-        m_IndexCombo[0].m_Ctrl.SetItemList(&m_IndexList);
-        m_IndexCombo[0].m_Ctrl.SetCurData(m_Chara.m_InheritIndex);
+        SetInheritBoxes(m_hWnd, kInheritFirst, kGroupCount, true);
+        ListInheritIndex(m_IndexCombo[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Charas, g_Stage.m_PalCharas,
+                         m_Chara.m_InheritIndex);
     }
     if (DefEditTarget() == 0 || DefEditTarget() == 3) EnableId(kInheritFirst + 1, false);
     ApplyInheritNow();

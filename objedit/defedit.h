@@ -12,6 +12,8 @@
 #include "base/containers.h"
 #include "model/palette.h"
 #include "model/stage.h"
+#include "ui/ctrlcombo.h"
+#include "ui/ctrlpicture.h"
 #include "ui/dlghelpers.h"
 
 // Edit targets: 0 an object placed on the stage, 1 a stage palette entry,
@@ -45,6 +47,36 @@ void EnableInheritGroup(HWND page, int checkId, const int (&ids)[W], const int (
 template <std::size_t W, std::size_t N>
 void EnableInheritGroup(HWND page, int checkId, const int (&ids)[W], const int (&spins)[N][2]) {
     EnableInheritGroup(page, checkId, ids, spins, static_cast<int>(N));
+}
+
+// The "継承→" boxes firstId .. firstId + count - 1 follow the inheritance
+// source: enabled while there is one, cleared and disabled without.
+inline void SetInheritBoxes(HWND page, int firstId, int count, bool source) {
+    for (int i = 0; i < count; ++i) {
+        if (!source) CheckDlgButton(page, firstId + i, BST_UNCHECKED);
+        EnableWindow(GetDlgItem(page, firstId + i), source);
+    }
+}
+
+// Lists the entries of the inheritance source's palette (source 1 the
+// common palette, else the stage's) in the index combo and selects index.
+template <class T>
+void ListInheritIndex(cCtrlCombo<int16_t>& combo, cVector<cString>* names, int source, const cVector<T>& common,
+                      const cVector<T>& stage, int16_t index) {
+    MakePaletteNameList(names, source == 1 ? common : stage);
+    combo.SetItemList(names);
+    combo.SetCurData(index);
+}
+
+// Paints a 32 x 32 icon preview: draw(cDib*) paints the cleared offscreen
+// surface, which then goes to the screen. A picture without both surfaces
+// is left alone.
+template <class Draw>
+void PaintIconPreview(cCtrlPicture& pic, Draw draw) {
+    if (!pic.m_Offscreen.m_hDC || !pic.m_Screen.m_hDC) return;
+    pic.m_Offscreen.Clear(RGB(0, 0, 0));
+    draw(&pic.m_Offscreen);
+    pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
 }
 
 // Tells the page's property sheet that the page has changes to apply.

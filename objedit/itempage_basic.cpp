@@ -197,19 +197,15 @@ void cItemPageBasic::OnInheritSourceChanged() {
     const int source = m_Item.m_InheritKind;
     if (source == 0) {
         EnableId(IDC_IB_SOURCE_INDEX, false);
-        for (int i = 0; i < kGroupCount; ++i) {
-            CheckDlgButton(m_hWnd, IDC_IB_INHERIT0 + i, BST_UNCHECKED);
-            EnableId(IDC_IB_INHERIT0 + i, false);
-        }
+        SetInheritBoxes(m_hWnd, IDC_IB_INHERIT0, kGroupCount, false);
         // the effect page's groups go with them
         for (int i = 0; i < static_cast<int>(m_Item.m_bbInherit.size()); ++i) m_Item.m_bbInherit[i] = 0;
         UpdateGroups();
     } else {
         if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_IB_SOURCE_INDEX, true);
-        for (int i = 0; i < kGroupCount; ++i) EnableId(IDC_IB_INHERIT0 + i, true);
-        MakePaletteNameList(&m_IndexList, source == 1 ? g_CommonPalette.m_Items : g_Stage.m_PalItems);
-        m_IndexCombos[0].m_Ctrl.SetItemList(&m_IndexList);
-        m_IndexCombos[0].m_Ctrl.SetCurData(m_Item.m_InheritIndex);
+        SetInheritBoxes(m_hWnd, IDC_IB_INHERIT0, kGroupCount, true);
+        ListInheritIndex(m_IndexCombos[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Items, g_Stage.m_PalItems,
+                         m_Item.m_InheritIndex);
     }
     ApplyInherit();
 }
@@ -377,13 +373,8 @@ void cItemPageBasic::Draw() {
     shown.m_GraphicFrame = m_Shorts[kShortFrame].m_Ctrl.GetValue();
     shown.m_MarkMode = static_cast<int8_t>(m_Combos[kComboMark].m_Ctrl.GetCurData());
     shown.m_MarkGraphic = m_Shorts[kShortMark].m_Ctrl.GetValue();
-    for (int i = 0; i < 2; ++i) {
-        cCtrlPicture& pic = m_Pictures[i].m_Ctrl;
-        if (!pic.m_Offscreen.m_hDC || !pic.m_Screen.m_hDC) continue;
-        pic.m_Offscreen.Clear(RGB(0, 0, 0));
-        DrawItemIcon(&pic.m_Offscreen, 0, 0, shown, 0);
-        pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
-    }
+    for (int i = 0; i < 2; ++i)
+        PaintIconPreview(m_Pictures[i].m_Ctrl, [&](cDib* dib) { DrawItemIcon(dib, 0, 0, shown, 0); });
 }
 
 LRESULT cItemPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

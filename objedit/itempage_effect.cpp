@@ -243,11 +243,7 @@ void cItemPageEffect::Step(int step) {
 
 void cItemPageEffect::Draw() {
     if (!m_bInit) return;
-    cCtrlPicture& pic = m_Pictures[0].m_Ctrl;
-    if (!pic.m_Offscreen.m_hDC || !pic.m_Screen.m_hDC) return;
-    pic.m_Offscreen.Clear(RGB(0, 0, 0));
-    DrawItemIcon(&pic.m_Offscreen, 0, 0, m_Item, 0);
-    pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
+    PaintIconPreview(m_Pictures[0].m_Ctrl, [&](cDib* dib) { DrawItemIcon(dib, 0, 0, m_Item, 0); });
 }
 
 LRESULT cItemPageEffect::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
