@@ -14,9 +14,6 @@ const int kPrevId = 1021;
 const int kNextId = 1022;
 const int kNoId = 1023;
 
-int Target() { return g_StageEdit.g_EditTarget; }
-bool PaletteTarget() { return Target() == 1 || Target() == 2; }
-
 }  // namespace
 
 cCharaSubPage::cCharaSubPage(int templateId, cDlg* parent, int kind, cWndRegistry* registry, int pageNo,
@@ -59,10 +56,7 @@ void cCharaSubPage::BindRecord(const cEdChara& record) {
 void cCharaSubPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     AttachAll(true);
-    if (!PaletteTarget()) {
-        const int hidden[3] = {kNoId, kPrevId, kNextId};
-        for (int id : hidden) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
-    }
+    if (!DefEditsPaletteEntry()) HideStepCtrls(m_hWnd, kNoId, kPrevId, kNextId);
     m_bInit = 1;
     Refresh();
     m_bReady = 1;
@@ -102,7 +96,7 @@ void cCharaSubPage::Refresh() {
     UpdateGroups();
     CheckStates();
     RunHandlers();
-    if (PaletteTarget()) ShowNo();
+    if (DefEditsPaletteEntry()) ShowNo();
     Draw();
 }
 
@@ -126,7 +120,7 @@ void cCharaSubPage::OnInheritClicked(int index) {
 }
 
 void cCharaSubPage::Step(int step) {
-    if (!m_bInit || !PaletteTarget()) return;
+    if (!m_bInit || !DefEditsPaletteEntry()) return;
     cCharaDataSheet* sheet = OpenedCharaSheet();
     if (!sheet || !sheet->m_pBasic) return;
     cVector<cEdChara>& pal = sheet->m_pBasic->m_PalWork;
