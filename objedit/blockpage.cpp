@@ -59,8 +59,6 @@ enum { kComboSource, kComboJudge, kComboSheet, kComboTransparent, kComboMark, kC
 enum { kShortGraphic, kShortFrame, kShortMark, kShortCount };
 enum { kButtonInsert, kButtonEdit, kButtonDelete, kButtonPick, kButtonMarkPick, kButtonPrev, kButtonNext, kButtonCount };
 
-int Target() { return g_StageEdit.g_EditTarget; }
-
 // The highest graphic number of a graphic sheet: the records of the
 // character-exclusive bitmaps for "専用bmp", else the last cell.
 int16_t GraphicNumberMax(int sheet) {
@@ -68,7 +66,6 @@ int16_t GraphicNumberMax(int sheet) {
     const int last = static_cast<int>(g_Database.m_BmpCharaExc.size()) - 1;
     return static_cast<int16_t>(last < 1 ? 1 : (last > INT16_MAX ? INT16_MAX : last));
 }
-bool PaletteTarget() { return Target() == 1 || Target() == 2; }
 
 }  // namespace
 
@@ -78,9 +75,9 @@ cBlockPage::cBlockPage(int templateId, cDlg* parent, int kind, cWndRegistry* reg
 cBlockPage::cBlockPage(cDlg* parent, cWndRegistry* registry) : cDlg(IDD_BLOCK_PAGE, parent, kWndPage, registry) {
     m_bSheetPage = 1;
     m_nPrevAction = -1;
-    if (Target() == 1)
+    if (DefEditTarget() == 1)
         m_PalWork = g_Stage.m_PalBlocks;
-    else if (Target() == 2)
+    else if (DefEditTarget() == 2)
         m_PalWork = g_CommonPalette.m_Blocks;
     m_Combos.resize(kComboCount);
     m_IndexCombos.resize(2);
@@ -105,10 +102,10 @@ void cBlockPage::BindParams() {
 void cBlockPage::FillSheetParams() {
     cEdBlock& b = m_Block;
     if (static_cast<int>(b.m_bbInherit.size()) < kGroupCount) b.m_bbInherit.resize(kGroupCount, 0);
-    const cString* sources = Target() == 0   ? g_InheritSourceName
-                             : Target() == 1 ? g_InheritSourceCommonName
-                                             : g_InheritSourceNoneName;
-    const cString* items = Target() == 0 || Target() == 1 ? g_ItemSourceName : g_ItemSourceCommonName;
+    const cString* sources = DefEditTarget() == 0   ? g_InheritSourceName
+                             : DefEditTarget() == 1 ? g_InheritSourceCommonName
+                                                  : g_InheritSourceNoneName;
+    const cString* items = DefEditTarget() == 0 || DefEditTarget() == 1 ? g_ItemSourceName : g_ItemSourceCommonName;
     m_Combos[kComboSource].m_Param.Set(IDC_BP_SOURCE, &b.m_InheritKind, sources, 0);
     m_Combos[kComboJudge].m_Param.Set(IDC_BP_JUDGE, &b.m_AppearJudge, kJudge, 0);
     m_Combos[kComboSheet].m_Param.Set(IDC_BP_SHEET, &b.m_GraphicSource, g_GraphicKindNames, 0);
@@ -176,19 +173,16 @@ void cBlockPage::OnInitDialog(WPARAM wp, LPARAM lp) {
         return;
     }
     AttachSheetCtrls(true);
-    CondList().SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 0, 1);
-    CondList().SetAccelIds(40009, 40001, 40007, 0, 0, 0, 40032);
-    CondList().SetPopupIds(40038, 40039, 40040, 0, 0, 0, 40043);
+    SetExplicitKeys(CondList(), kAppearCondKeys);
     CondList().m_Clip = g_StageEdit.m_Conds;
-    if (Target() == 2 || Target() == 3) {
+    if (DefEditTarget() == 2 || DefEditTarget() == 3) {
         EnableId(IDC_BP_SOURCE, false);
         EnableId(IDC_BP_SOURCE_INDEX, false);
     }
-    if (PaletteTarget()) {
+    if (DefEditsPaletteEntry()) {
         ShowNo();
     } else {
-        const int hidden[3] = {IDC_BP_NO, IDC_BP_PREV, IDC_BP_NEXT};
-        for (int id : hidden) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
+        HideStepCtrls(m_hWnd, IDC_BP_NO, IDC_BP_PREV, IDC_BP_NEXT);
     }
     DataToCtrls();
     UpdateGroups();
@@ -215,24 +209,18 @@ void cBlockPage::ShowNo() {
 }
 
 void cBlockPage::Changed() {
-    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    NotifySheetChanged(m_hSheet, m_hWnd);
 }
 
 void cBlockPage::EnableId(int id, bool flag) {
-    EnableWindow(GetDlgItem(m_hWnd, id), flag);
-    for (const auto& pair : kSpins)
-        if (pair[0] == id) EnableWindow(GetDlgItem(m_hWnd, pair[1]), flag);
+    EnableWithSpin(m_hWnd, id, flag, kSpins);
 }
 
-static bool GroupChecked(HWND page, int flag) {
-    return IsDlgButtonChecked(page, IDC_BP_INHERIT0 + flag) == BST_CHECKED;
-}
+static bool GroupChecked(HWND page, int flag) { return BoxChecked(page, IDC_BP_INHERIT0 + flag); }
 
 void cBlockPage::UpdateGroup(int flag) {
     if (flag < 0 || flag >= kGroupCount) return;
-    const bool on = GroupChecked(m_hWnd, flag);
-    for (int id : kGroups[flag])
-        if (id) EnableId(id, !on);
+    EnableInheritGroup(m_hWnd, IDC_BP_INHERIT0 + flag, kGroups[flag], kSpins);
 }
 
 void cBlockPage::UpdateGroups() {
@@ -254,17 +242,13 @@ void cBlockPage::OnSourceChanged() {
     const int source = m_Block.m_InheritKind;
     if (source == 0) {
         EnableId(IDC_BP_SOURCE_INDEX, false);
-        for (int i = 0; i < kGroupCount; ++i) {
-            CheckDlgButton(m_hWnd, IDC_BP_INHERIT0 + i, BST_UNCHECKED);
-            EnableId(IDC_BP_INHERIT0 + i, false);
-        }
+        SetInheritBoxes(m_hWnd, IDC_BP_INHERIT0, kGroupCount, false);
         UpdateGroups();
     } else {
-        if (Target() != 2 && Target() != 3) EnableId(IDC_BP_SOURCE_INDEX, true);
-        for (int i = 0; i < kGroupCount; ++i) EnableId(IDC_BP_INHERIT0 + i, true);
-        MakePaletteNameList(&m_IndexList, source == 1 ? g_CommonPalette.m_Blocks : g_Stage.m_PalBlocks);
-        m_IndexCombos[0].m_Ctrl.SetItemList(&m_IndexList);
-        m_IndexCombos[0].m_Ctrl.SetCurData(m_Block.m_InheritIndex);
+        if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_BP_SOURCE_INDEX, true);
+        SetInheritBoxes(m_hWnd, IDC_BP_INHERIT0, kGroupCount, true);
+        ListInheritIndex(m_IndexCombos[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Blocks, g_Stage.m_PalBlocks,
+                         m_Block.m_InheritIndex);
     }
     ApplyInheritNow();
 }
@@ -432,7 +416,7 @@ void cBlockPage::OnCommand(WPARAM wp, LPARAM lp) {
 }
 
 void cBlockPage::Step(int step) {
-    if (!m_bInit || !PaletteTarget() || !CanStepPaletteEntry(m_PalWork)) return;
+    if (!m_bInit || !DefEditsPaletteEntry() || !CanStepPaletteEntry(m_PalWork)) return;
     CtrlsToData();
     LoadRecord(&StepPaletteEntry(m_PalWork, m_Block, step, &g_StageEdit.g_EditOriginal.m_pBlock));
     DataToCtrls();
@@ -456,13 +440,10 @@ void cBlockPage::Draw() {
     const int frame = m_Shorts[kShortFrame].m_Ctrl.GetValue();
     const int mark = m_Combos[kComboMark].m_Ctrl.GetCurData();
     const int markNo = m_Shorts[kShortMark].m_Ctrl.GetValue();
-    for (int i = 0; i < 2; ++i) {
-        cCtrlPicture& pic = m_Pictures[i].m_Ctrl;
-        if (!pic.m_Offscreen.m_hDC || !pic.m_Screen.m_hDC) continue;
-        pic.m_Offscreen.Clear(RGB(0, 0, 0));
-        DrawObjectIcon(&pic.m_Offscreen, 0, 0, 0, sheet, number, frame, nullptr, mark, markNo, 0);
-        pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
-    }
+    for (int i = 0; i < 2; ++i)
+        PaintIconPreview(m_Pictures[i].m_Ctrl, [&](cDib* dib) {
+            DrawObjectIcon(dib, 0, 0, 0, sheet, number, frame, nullptr, mark, markNo, 0);
+        });
 }
 
 LRESULT cBlockPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -482,7 +463,7 @@ LRESULT cBlockPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 UpdateGroups();
                 RunHandlers(true);
                 CondList().Redraw();
-                if (PaletteTarget()) ShowNo();
+                if (DefEditsPaletteEntry()) ShowNo();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
                 return 1;
             case PSN_APPLY:

@@ -45,9 +45,6 @@ const int kSpins[][2] = {{IDC_CB_FACTION, IDC_CB_FACTION_SPIN}, {IDC_CB_CHARAID,
                          {IDC_CB_STEPX, IDC_CB_STEPX_SPIN},     {IDC_CB_OFFSETY, IDC_CB_OFFSETY_SPIN},
                          {IDC_CB_STEPY, IDC_CB_STEPY_SPIN}};
 
-int Target() { return g_StageEdit.g_EditTarget; }
-bool PaletteTarget() { return Target() == 1 || Target() == 2; }
-
 }  // namespace
 
 void AppearCondText(cString* out, int index, const cEdCond* cond) { CondRowText(out, index, cond); }
@@ -69,9 +66,9 @@ cCharaPageBasic::cCharaPageBasic(int templateId, cDlg* parent, int kind, cWndReg
         cEdFlow flow;
         original->m_Flows.push_back(flow);
     }
-    if (Target() == 1)
+    if (DefEditTarget() == 1)
         m_PalWork = g_Stage.m_PalCharas;
-    else if (Target() == 2)
+    else if (DefEditTarget() == 2)
         m_PalWork = g_CommonPalette.m_Charas;
     m_Combos.resize(4);
     m_IndexCombo.resize(1);
@@ -93,7 +90,7 @@ void cCharaPageBasic::FillParams() {
     cEdChara& c = m_Chara;
     if (static_cast<int>(c.m_bbInherit.size()) < kCharaInheritCount)
         c.m_bbInherit.resize(kCharaInheritCount, 0);
-    const cString* sources = Target() == 0 ? kSourcePlaced : Target() == 1 ? kSourceStage : kSourceNone;
+    const cString* sources = DefEditTarget() == 0 ? kSourcePlaced : DefEditTarget() == 1 ? kSourceStage : kSourceNone;
     m_Combos[0].m_Param.Set(IDC_CB_SOURCE, &c.m_InheritKind, sources, 0);
     m_Combos[1].m_Param.Set(IDC_CB_CONTROL, &c.m_Control, g_ControlName, 0);
     m_Combos[2].m_Param.Set(IDC_CB_PLAYER, &c.m_PlayerNo, kPlayerNo, 0);
@@ -155,15 +152,14 @@ void cCharaPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
     AttachAll(true);
     SetExplicitKeys(CondList(), kAppearCondKeys);
     CondList().m_Clip = g_StageEdit.m_Conds;
-    if (Target() == 2 || Target() == 3) {
+    if (DefEditTarget() == 2 || DefEditTarget() == 3) {
         EnableId(IDC_CB_SOURCE, false);
         EnableId(IDC_CB_SOURCE_INDEX, false);
     }
-    if (PaletteTarget()) {
+    if (DefEditsPaletteEntry()) {
         ShowNo();
     } else {
-        const int hidden[3] = {IDC_CB_NO, IDC_CB_PREV, IDC_CB_NEXT};
-        for (int id : hidden) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
+        HideStepCtrls(m_hWnd, IDC_CB_NO, IDC_CB_PREV, IDC_CB_NEXT);
     }
     EnableId(IDC_CB_PLAYER, false);
     DataToCtrls();
@@ -178,22 +174,18 @@ void cCharaPageBasic::ShowNo() {
 }
 
 void cCharaPageBasic::EnableId(int id, bool flag) {
-    EnableWindow(GetDlgItem(m_hWnd, id), flag);
-    for (const auto& pair : kSpins)
-        if (pair[0] == id) EnableWindow(GetDlgItem(m_hWnd, pair[1]), flag);
+    EnableWithSpin(m_hWnd, id, flag, kSpins);
 }
 
 void cCharaPageBasic::UpdateGroup(int flag) {
     if (flag < 0 || flag >= kGroupCount) return;
-    const bool on = IsDlgButtonChecked(m_hWnd, kInheritFirst + flag) == BST_CHECKED;
-    for (int id : kGroups[flag])
-        if (id) EnableId(id, !on);
+    EnableInheritGroup(m_hWnd, kInheritFirst + flag, kGroups[flag], kSpins);
 }
 
 void cCharaPageBasic::UpdateGroups() {
     for (int i = 0; i < kGroupCount; ++i) UpdateGroup(i);
     // "操作" is never inherited by a placed object or the project default
-    if (Target() == 0 || Target() == 3) EnableId(kInheritFirst + 1, false);
+    if (DefEditTarget() == 0 || DefEditTarget() == 3) EnableId(kInheritFirst + 1, false);
     ControlRule();
 }
 
@@ -218,22 +210,18 @@ void cCharaPageBasic::OnSourceChanged() {
     const int source = m_Chara.m_InheritKind;
     if (source == 0) {
         EnableId(IDC_CB_SOURCE_INDEX, false);
-        for (int i = 0; i < kGroupCount; ++i) {
-            CheckDlgButton(m_hWnd, kInheritFirst + i, BST_UNCHECKED);
-            EnableId(kInheritFirst + i, false);
-        }
+        SetInheritBoxes(m_hWnd, kInheritFirst, kGroupCount, false);
         // leaving every group to the record clears the other pages' flags too
         for (int i = 0; i < static_cast<int>(m_Chara.m_bbInherit.size()); ++i) m_Chara.m_bbInherit[i] = 0;
         for (int i = 0; i < kGroupCount; ++i) UpdateGroup(i);
         RunHandlers(false);
     } else {
-        if (Target() != 2 && Target() != 3) EnableId(IDC_CB_SOURCE_INDEX, true);
-        for (int i = 0; i < kGroupCount; ++i) EnableId(kInheritFirst + i, true);
-        MakePaletteNameList(&m_IndexList, source == 1 ? g_CommonPalette.m_Charas : g_Stage.m_PalCharas);
-        m_IndexCombo[0].m_Ctrl.SetItemList(&m_IndexList);
-        m_IndexCombo[0].m_Ctrl.SetCurData(m_Chara.m_InheritIndex);
+        if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_CB_SOURCE_INDEX, true);
+        SetInheritBoxes(m_hWnd, kInheritFirst, kGroupCount, true);
+        ListInheritIndex(m_IndexCombo[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Charas, g_Stage.m_PalCharas,
+                         m_Chara.m_InheritIndex);
     }
-    if (Target() == 0 || Target() == 3) EnableId(kInheritFirst + 1, false);
+    if (DefEditTarget() == 0 || DefEditTarget() == 3) EnableId(kInheritFirst + 1, false);
     ApplyInheritNow();
 }
 
@@ -250,7 +238,7 @@ void cCharaPageBasic::OnInheritClicked(int flag) {
     m_Chara.m_bbInherit[flag] = on ? 1 : 0;
     if (on) ApplyInheritNow();
     UpdateGroup(flag);
-    if ((Target() == 0 || Target() == 3)) EnableId(kInheritFirst + 1, false);
+    if ((DefEditTarget() == 0 || DefEditTarget() == 3)) EnableId(kInheritFirst + 1, false);
     RunHandlers(false);
 }
 
@@ -315,11 +303,11 @@ void cCharaPageBasic::OnCommand(WPARAM wp, LPARAM lp) {
 }
 
 void cCharaPageBasic::Changed() {
-    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    NotifySheetChanged(m_hSheet, m_hWnd);
 }
 
 void cCharaPageBasic::Step(int step) {
-    if (!m_bInit || !PaletteTarget() || !CanStepPaletteEntry(m_PalWork)) return;
+    if (!m_bInit || !DefEditsPaletteEntry() || !CanStepPaletteEntry(m_PalWork)) return;
     CtrlsToData();
     BindRecord(StepPaletteEntry(m_PalWork, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara));
     DataToCtrls();
@@ -361,7 +349,7 @@ LRESULT cCharaPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 DataToCtrls();
                 RunHandlers(true);
                 CondList().Redraw();
-                if (PaletteTarget()) ShowNo();
+                if (DefEditsPaletteEntry()) ShowNo();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
                 return 1;
             case PSN_APPLY:

@@ -14,9 +14,6 @@ const int kPrevId = 1021;
 const int kNextId = 1022;
 const int kNoId = 1023;
 
-int Target() { return g_StageEdit.g_EditTarget; }
-bool PaletteTarget() { return Target() == 1 || Target() == 2; }
-
 }  // namespace
 
 cCharaSubPage::cCharaSubPage(int templateId, cDlg* parent, int kind, cWndRegistry* registry, int pageNo,
@@ -59,16 +56,13 @@ void cCharaSubPage::BindRecord(const cEdChara& record) {
 void cCharaSubPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     AttachAll(true);
-    if (!PaletteTarget()) {
-        const int hidden[3] = {kNoId, kPrevId, kNextId};
-        for (int id : hidden) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
-    }
+    if (!DefEditsPaletteEntry()) HideStepCtrls(m_hWnd, kNoId, kPrevId, kNextId);
     m_bInit = 1;
     Refresh();
     m_bReady = 1;
 }
 
-bool cCharaSubPage::Checked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+bool cCharaSubPage::Checked(int id) const { return BoxChecked(m_hWnd, id); }
 
 bool cCharaSubPage::Enabled(int id) const { return IsWindowEnabled(GetDlgItem(m_hWnd, id)) != FALSE; }
 
@@ -79,9 +73,7 @@ bool cCharaSubPage::Inherited(int flag) const {
 }
 
 void cCharaSubPage::EnableId(int id, bool flag) {
-    EnableWindow(GetDlgItem(m_hWnd, id), flag);
-    for (int i = 0; i < m_nSpins; ++i)
-        if (m_pSpins[i][0] == id) EnableWindow(GetDlgItem(m_hWnd, m_pSpins[i][1]), flag);
+    EnableWithSpin(m_hWnd, id, flag, m_pSpins, m_nSpins);
 }
 
 void cCharaSubPage::UpdateGroups() {
@@ -104,14 +96,14 @@ void cCharaSubPage::Refresh() {
     UpdateGroups();
     CheckStates();
     RunHandlers();
-    if (PaletteTarget()) ShowNo();
+    if (DefEditsPaletteEntry()) ShowNo();
     Draw();
 }
 
 void cCharaSubPage::ShowNo() { SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]); }
 
 void cCharaSubPage::Changed() {
-    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    NotifySheetChanged(m_hSheet, m_hWnd);
 }
 
 void cCharaSubPage::OnInheritClicked(int index) {
@@ -128,7 +120,7 @@ void cCharaSubPage::OnInheritClicked(int index) {
 }
 
 void cCharaSubPage::Step(int step) {
-    if (!m_bInit || !PaletteTarget()) return;
+    if (!m_bInit || !DefEditsPaletteEntry()) return;
     cCharaDataSheet* sheet = OpenedCharaSheet();
     if (!sheet || !sheet->m_pBasic) return;
     cVector<cEdChara>& pal = sheet->m_pBasic->m_PalWork;

@@ -45,9 +45,6 @@ const int kInheritCtrls[] = {IDC_FP_FLOW_INSERT, IDC_FP_FLOW_DELETE, IDC_FP_FLOW
 const int kFlowCtrls[] = {IDC_FP_ID, IDC_FP_GROUP, IDC_FP_JUDGE, IDC_FP_TIMING, IDC_FP_TESTONLY,
                           IDC_FP_LATCH, IDC_FP_REPEAT, IDC_FP_INPUT_EASE};
 
-int Target() { return g_StageEdit.g_EditTarget; }
-bool PaletteTarget() { return Target() == 1 || Target() == 2; }
-
 }  // namespace
 
 void FlowRowText(cString* out, int, const cEdFlow* flow) {
@@ -200,7 +197,7 @@ void cFlowPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     if (!m_bNested) {
         ShowWindow(GetDlgItem(m_hWnd, kIdOk), SW_HIDE);
         ShowWindow(GetDlgItem(m_hWnd, kIdCancel), SW_HIDE);
-        if (PaletteTarget())
+        if (DefEditsPaletteEntry())
             ShowNo();
         else
             for (int id : places) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
@@ -300,7 +297,7 @@ void cFlowPage::OnInheritClicked() {
 }
 
 void cFlowPage::Step(int step) {
-    if (!m_bInit || !PaletteTarget() || !m_pPalette || !CanStepPaletteEntry(*m_pPalette)) return;
+    if (!m_bInit || !DefEditsPaletteEntry() || !m_pPalette || !CanStepPaletteEntry(*m_pPalette)) return;
     CtrlsToData();
     Load(&StepPaletteEntry(*m_pPalette, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara));
     m_bLoading = 1;
@@ -533,7 +530,7 @@ void cFlowPage::OnCommand(WPARAM wp, LPARAM lp) {
 }
 
 void cFlowPage::Changed() {
-    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    NotifySheetChanged(m_hSheet, m_hWnd);
 }
 
 void cFlowPage::Draw() {
@@ -562,7 +559,7 @@ LRESULT cFlowPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 ShowFlow();
                 EnableByInherit();
                 RefreshInheritBox();
-                if (PaletteTarget()) ShowNo();
+                if (DefEditsPaletteEntry()) ShowNo();
                 Draw();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
                 return 1;

@@ -44,11 +44,8 @@ const int kMarkSheet = 4;  // the picker's sheet of marks
 enum { kComboSource, kComboJudge, kComboKind, kComboTransparent, kComboMark, kComboCount };
 enum { kShortOffsetX, kShortOffsetY, kShortGraphic, kShortFrame, kShortMark, kShortCount };
 
-int Target() { return g_StageEdit.g_EditTarget; }
-bool PaletteTarget() { return Target() == 1 || Target() == 2; }
-
 const cString* SourceNames() {
-    switch (Target()) {
+    switch (DefEditTarget()) {
         case 0: return g_InheritSourceName;
         case 1: return g_InheritSourceCommonName;
         case 2:
@@ -61,9 +58,9 @@ const cString* SourceNames() {
 
 cItemPageBasic::cItemPageBasic(int templateId, cDlg* parent, int kind, cWndRegistry* registry)
     : cItemPage(templateId, parent, kind, registry, 0) {
-    if (Target() == 1)
+    if (DefEditTarget() == 1)
         m_PalWork = g_Stage.m_PalItems;
-    else if (Target() == 2)
+    else if (DefEditTarget() == 2)
         m_PalWork = g_CommonPalette.m_Items;
     m_Combos.resize(kComboCount);
     m_IndexCombos.resize(1);
@@ -146,20 +143,17 @@ void cItemPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     ShowWindow(GetDlgItem(m_hWnd, IDC_IB_CANVAS), SW_HIDE);
     Attach(true);
-    CondList().SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 0, 1);
-    CondList().SetAccelIds(40009, 40001, 40007, 0, 0, 0, 40032);
-    CondList().SetPopupIds(40038, 40039, 40040, 0, 0, 0, 40043);
+    SetExplicitKeys(CondList(), kAppearCondKeys);
     CondList().m_Clip = g_StageEdit.m_Conds;
     CondList().SetCurSel(0, 1);
-    if (Target() == 2 || Target() == 3) {
+    if (DefEditTarget() == 2 || DefEditTarget() == 3) {
         EnableId(IDC_IB_SOURCE, false);
         EnableId(IDC_IB_SOURCE_INDEX, false);
     }
-    if (PaletteTarget()) {
+    if (DefEditsPaletteEntry()) {
         ShowNo();
     } else {
-        const int hidden[3] = {IDC_IB_NO, IDC_IB_PREV, IDC_IB_NEXT};
-        for (int id : hidden) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
+        HideStepCtrls(m_hWnd, IDC_IB_NO, IDC_IB_PREV, IDC_IB_NEXT);
     }
     DataToCtrls();
     UpdateGroups();
@@ -171,24 +165,18 @@ void cItemPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
 void cItemPageBasic::ShowNo() { SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]); }
 
 void cItemPageBasic::Changed() {
-    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    NotifySheetChanged(m_hSheet, m_hWnd);
 }
 
 void cItemPageBasic::EnableId(int id, bool flag) {
-    EnableWindow(GetDlgItem(m_hWnd, id), flag);
-    for (const auto& pair : kSpins)
-        if (pair[0] == id) EnableWindow(GetDlgItem(m_hWnd, pair[1]), flag);
+    EnableWithSpin(m_hWnd, id, flag, kSpins);
 }
 
-static bool GroupChecked(HWND page, int flag) {
-    return IsDlgButtonChecked(page, IDC_IB_INHERIT0 + flag) == BST_CHECKED;
-}
+static bool GroupChecked(HWND page, int flag) { return BoxChecked(page, IDC_IB_INHERIT0 + flag); }
 
 void cItemPageBasic::UpdateGroup(int flag) {
     if (flag < 0 || flag >= kGroupCount) return;
-    const bool on = GroupChecked(m_hWnd, flag);
-    for (int id : kGroups[flag])
-        if (id) EnableId(id, !on);
+    EnableInheritGroup(m_hWnd, IDC_IB_INHERIT0 + flag, kGroups[flag], kSpins);
 }
 
 void cItemPageBasic::UpdateGroups() {
@@ -209,19 +197,15 @@ void cItemPageBasic::OnInheritSourceChanged() {
     const int source = m_Item.m_InheritKind;
     if (source == 0) {
         EnableId(IDC_IB_SOURCE_INDEX, false);
-        for (int i = 0; i < kGroupCount; ++i) {
-            CheckDlgButton(m_hWnd, IDC_IB_INHERIT0 + i, BST_UNCHECKED);
-            EnableId(IDC_IB_INHERIT0 + i, false);
-        }
+        SetInheritBoxes(m_hWnd, IDC_IB_INHERIT0, kGroupCount, false);
         // the effect page's groups go with them
         for (int i = 0; i < static_cast<int>(m_Item.m_bbInherit.size()); ++i) m_Item.m_bbInherit[i] = 0;
         UpdateGroups();
     } else {
-        if (Target() != 2 && Target() != 3) EnableId(IDC_IB_SOURCE_INDEX, true);
-        for (int i = 0; i < kGroupCount; ++i) EnableId(IDC_IB_INHERIT0 + i, true);
-        MakePaletteNameList(&m_IndexList, source == 1 ? g_CommonPalette.m_Items : g_Stage.m_PalItems);
-        m_IndexCombos[0].m_Ctrl.SetItemList(&m_IndexList);
-        m_IndexCombos[0].m_Ctrl.SetCurData(m_Item.m_InheritIndex);
+        if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_IB_SOURCE_INDEX, true);
+        SetInheritBoxes(m_hWnd, IDC_IB_INHERIT0, kGroupCount, true);
+        ListInheritIndex(m_IndexCombos[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Items, g_Stage.m_PalItems,
+                         m_Item.m_InheritIndex);
     }
     ApplyInherit();
 }
@@ -363,7 +347,7 @@ void cItemPageBasic::OnCommand(WPARAM wp, LPARAM lp) {
 }
 
 void cItemPageBasic::Step(int step) {
-    if (!m_bInit || !PaletteTarget() || !CanStepPaletteEntry(m_PalWork)) return;
+    if (!m_bInit || !DefEditsPaletteEntry() || !CanStepPaletteEntry(m_PalWork)) return;
     CtrlsToData();
     Load(&StepPaletteEntry(m_PalWork, m_Item, step, &g_StageEdit.g_EditOriginal.m_pItem));
     DataToCtrls();
@@ -389,13 +373,8 @@ void cItemPageBasic::Draw() {
     shown.m_GraphicFrame = m_Shorts[kShortFrame].m_Ctrl.GetValue();
     shown.m_MarkMode = static_cast<int8_t>(m_Combos[kComboMark].m_Ctrl.GetCurData());
     shown.m_MarkGraphic = m_Shorts[kShortMark].m_Ctrl.GetValue();
-    for (int i = 0; i < 2; ++i) {
-        cCtrlPicture& pic = m_Pictures[i].m_Ctrl;
-        if (!pic.m_Offscreen.m_hDC || !pic.m_Screen.m_hDC) continue;
-        pic.m_Offscreen.Clear(RGB(0, 0, 0));
-        DrawItemIcon(&pic.m_Offscreen, 0, 0, shown, 0);
-        pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
-    }
+    for (int i = 0; i < 2; ++i)
+        PaintIconPreview(m_Pictures[i].m_Ctrl, [&](cDib* dib) { DrawItemIcon(dib, 0, 0, shown, 0); });
 }
 
 LRESULT cItemPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -415,7 +394,7 @@ LRESULT cItemPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 CondList().Redraw();
                 UpdateGroups();
                 RunChangeHandlers(true);
-                if (PaletteTarget()) ShowNo();
+                if (DefEditsPaletteEntry()) ShowNo();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
                 return 1;
             case PSN_APPLY:

@@ -34,9 +34,6 @@ const int kGroups[kGroupCount][4] = {
 
 enum { kComboEnlarge, kComboTakeMode, kComboCount };
 
-int Target() { return g_StageEdit.g_EditTarget; }
-bool PaletteTarget() { return Target() == 1 || Target() == 2; }
-
 // The basic page's palette working copy, found through the open sheet.
 cVector<cEdItem>* PaletteWork() {
     cItemDataSheet* sheet = OpenedItemSheet();
@@ -112,15 +109,12 @@ void cItemPageEffect::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     ShowWindow(GetDlgItem(m_hWnd, IDC_IE_CANVAS), SW_HIDE);
     Attach(true);
-    CmdList().SetKeys(IDA_LIST_INS_1, IDM_LIST_INS_1, 0, 1);
-    CmdList().SetAccelIds(40009, 40001, 40007, 0, 0, 0, 40032);
-    CmdList().SetPopupIds(40038, 40039, 40040, 0, 0, 0, 40043);
+    SetExplicitKeys(CmdList(), kAppearCondKeys);
     CmdList().m_Clip = g_StageEdit.m_Commands2;
-    if (PaletteTarget()) {
+    if (DefEditsPaletteEntry()) {
         ShowNo();
     } else {
-        const int hidden[3] = {IDC_IE_NO, IDC_IE_PREV, IDC_IE_NEXT};
-        for (int id : hidden) ShowWindow(GetDlgItem(m_hWnd, id), SW_HIDE);
+        HideStepCtrls(m_hWnd, IDC_IE_NO, IDC_IE_PREV, IDC_IE_NEXT);
     }
     DataToCtrls();
     CmdList().SetCurSel(0, 1);
@@ -133,15 +127,12 @@ void cItemPageEffect::OnInitDialog(WPARAM wp, LPARAM lp) {
 void cItemPageEffect::ShowNo() { SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]); }
 
 void cItemPageEffect::Changed() {
-    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+    NotifySheetChanged(m_hSheet, m_hWnd);
 }
 
 void cItemPageEffect::UpdateGroups() {
-    for (int i = 0; i < kGroupCount; ++i) {
-        const bool on = IsDlgButtonChecked(m_hWnd, IDC_IE_INHERIT0 + i) == BST_CHECKED;
-        for (int id : kGroups[i])
-            if (id) EnableWindow(GetDlgItem(m_hWnd, id), !on);
-    }
+    // no spin boxes on this page
+    for (int i = 0; i < kGroupCount; ++i) EnableInheritGroup(m_hWnd, IDC_IE_INHERIT0 + i, kGroups[i], nullptr, 0);
 }
 
 void cItemPageEffect::EnableInheritBoxes() {
@@ -221,7 +212,7 @@ void cItemPageEffect::OnCommand(WPARAM wp, LPARAM lp) {
         default:
             if (id >= IDC_IE_INHERIT0 && id < IDC_IE_INHERIT0 + kGroupCount && code == BN_CLICKED) {
                 const int box = id - IDC_IE_INHERIT0;
-                const bool on = IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
+                const bool on = BoxChecked(m_hWnd, id);
                 m_Item.m_bbInherit[kFirstFlag + box] = on ? 1 : 0;
                 if (on) ApplyInherit();
                 UpdateGroups();
@@ -237,7 +228,7 @@ void cItemPageEffect::OnCommand(WPARAM wp, LPARAM lp) {
 
 void cItemPageEffect::Step(int step) {
     cVector<cEdItem>* work = PaletteWork();
-    if (!m_bInit || !PaletteTarget() || !work || !CanStepPaletteEntry(*work)) return;
+    if (!m_bInit || !DefEditsPaletteEntry() || !work || !CanStepPaletteEntry(*work)) return;
     CtrlsToData();
     Load(&StepPaletteEntry(*work, m_Item, step, &g_StageEdit.g_EditOriginal.m_pItem));
     ShowNo();
@@ -252,11 +243,7 @@ void cItemPageEffect::Step(int step) {
 
 void cItemPageEffect::Draw() {
     if (!m_bInit) return;
-    cCtrlPicture& pic = m_Pictures[0].m_Ctrl;
-    if (!pic.m_Offscreen.m_hDC || !pic.m_Screen.m_hDC) return;
-    pic.m_Offscreen.Clear(RGB(0, 0, 0));
-    DrawItemIcon(&pic.m_Offscreen, 0, 0, m_Item, 0);
-    pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
+    PaintIconPreview(m_Pictures[0].m_Ctrl, [&](cDib* dib) { DrawItemIcon(dib, 0, 0, m_Item, 0); });
 }
 
 LRESULT cItemPageEffect::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -275,7 +262,7 @@ LRESULT cItemPageEffect::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 CmdList().Redraw();
                 UpdateGroups();
                 EnableInheritBoxes();
-                if (PaletteTarget()) ShowNo();
+                if (DefEditsPaletteEntry()) ShowNo();
                 Draw();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
                 return 1;
