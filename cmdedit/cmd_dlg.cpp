@@ -26,6 +26,13 @@ void cCmdDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
     if (HWND canvas = GetDlgItem(m_hWnd, 1006)) ShowWindow(canvas, SW_HIDE);
 }
 
+void cCmdDlg::FinishInit() {
+    DataToCtrls();
+    UpdateCtrls();
+    m_bLive = 1;
+    m_bReady = 1;
+}
+
 void cCmdDlg::OnCommand(WPARAM wp, LPARAM lp) {
     if (!AllowCommand(wp)) return;
     cDlg::OnCommand(wp, lp);

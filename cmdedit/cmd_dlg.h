@@ -44,6 +44,12 @@ public:
 
     cEditReq m_Req;
     int m_bLive = 0;  // set at the end of the derived initialisation
+
+protected:
+    // The end of a page's initialisation, once its controls are added: fills
+    // them from the command, sets what they enable and opens the page for
+    // changes.
+    void FinishInit();
 };
 
 // Makes a page object of class P (the page registry's entries).

@@ -23,16 +23,11 @@ cCmdDlgAnimeSet::~cCmdDlgAnimeSet() { DestroyModeless(); }
 void cCmdDlgAnimeSet::OnInitDialog(WPARAM wp, LPARAM lp) {
     cCmdDlg::OnInitDialog(wp, lp);
     AddCtrls(m_Combos);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgAnimeSet::OnCommand(WPARAM wp, LPARAM lp) {
-    if (LOWORD(wp) == kIdOk && AllowCommand(wp)) {
-        cDlg::OnCommand(wp, lp);
-        StoreCtrlsKeepingUnlisted(this, m_Combos);
+    if (StoreOnOkKeepingUnlisted(this, wp, lp, m_Combos)) {
         Close(1);
         return;
     }
@@ -60,16 +55,11 @@ cCmdDlgAnime::~cCmdDlgAnime() { DestroyModeless(); }
 void cCmdDlgAnime::OnInitDialog(WPARAM wp, LPARAM lp) {
     cCmdDlg::OnInitDialog(wp, lp);
     AddCtrls(m_Combos);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgAnime::OnCommand(WPARAM wp, LPARAM lp) {
-    if (LOWORD(wp) == kIdOk && AllowCommand(wp)) {
-        cDlg::OnCommand(wp, lp);
-        StoreCtrlsKeepingUnlisted(this, m_Combos);
+    if (StoreOnOkKeepingUnlisted(this, wp, lp, m_Combos)) {
         Close(1);
         return;
     }

@@ -28,8 +28,5 @@ void cCmdDlgBack::OnInitDialog(WPARAM wp, LPARAM lp) {
     cCmdDlg::OnInitDialog(wp, lp);
     AddCtrls(m_Ints);
     AddCtrls(m_Combos);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }

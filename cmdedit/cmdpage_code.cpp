@@ -40,10 +40,7 @@ void cCmdDlgCode::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Combos);
     AddCtrls(m_Edits);
     AddCtrls(m_Buttons);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgCode::OnCommand(WPARAM wp, LPARAM lp) {

@@ -43,10 +43,7 @@ void cCmdDlgScreenColor::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Checks);
     AddCtrls(m_Ints);
     AddCtrls(m_Pictures);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgScreenColor::UpdateCtrls() {

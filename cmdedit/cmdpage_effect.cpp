@@ -50,17 +50,12 @@ void cCmdDlgEffect::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Combos);
     AddCtrls(m_Values);
     AddCtrls(m_Checks);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgEffect::OnCommand(WPARAM wp, LPARAM lp) {
     cEdCommand* cmd = Cmd();
-    if (LOWORD(wp) == kIdOk && cmd && AllowCommand(wp)) {
-        cDlg::OnCommand(wp, lp);
-        StoreCtrlsKeepingUnlisted(this, m_Combos);
+    if (cmd && StoreOnOkKeepingUnlisted(this, wp, lp, m_Combos)) {
         // a paused effect holds the flow until it ends
         cmd->m_bParallel = cmd->m_Params[kEfPause] == 0 ? 1 : 0;
         Close(1);
@@ -115,16 +110,11 @@ void cCmdDlgEffectRun::OnInitDialog(WPARAM wp, LPARAM lp) {
     cCmdDlg::OnInitDialog(wp, lp);
     AddCtrls(m_Combos);
     AddCtrls(m_Checks);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgEffectRun::OnCommand(WPARAM wp, LPARAM lp) {
-    if (LOWORD(wp) == kIdOk && AllowCommand(wp)) {
-        cDlg::OnCommand(wp, lp);
-        StoreCtrlsKeepingUnlisted(this, m_Combos);
+    if (StoreOnOkKeepingUnlisted(this, wp, lp, m_Combos)) {
         Close(1);
         return;
     }

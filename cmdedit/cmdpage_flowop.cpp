@@ -33,10 +33,7 @@ cCmdDlgFlowOp::~cCmdDlgFlowOp() { DestroyModeless(); }
 void cCmdDlgFlowOp::OnInitDialog(WPARAM wp, LPARAM lp) {
     cCmdDlg::OnInitDialog(wp, lp);
     AddCtrls(m_Combos);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgFlowOp::UpdateCtrls() {

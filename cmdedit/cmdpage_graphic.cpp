@@ -60,10 +60,7 @@ void cCmdDlgGraphic::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Values);
     AddCtrls(m_Buttons);
     AddCtrls(m_Pictures);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
     Draw();
 }
 

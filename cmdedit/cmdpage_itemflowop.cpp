@@ -42,10 +42,7 @@ void cCmdDlgItemFlowOp::OnInitDialog(WPARAM wp, LPARAM lp) {
     SetWindowTextA(m_hWnd, g_CmdKind2[kItemFlowKind].m_Name.c_str());
     AddCtrls(m_Combos);
     AddCtrls(m_Buttons);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgItemFlowOp::UpdateCtrls() {

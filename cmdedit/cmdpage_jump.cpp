@@ -49,10 +49,7 @@ void cCmdDlgJump::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Lists);
     AddCtrls(m_Ints);
     AddCtrls(m_Checks);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgJump::OnCommand(WPARAM wp, LPARAM lp) {

@@ -75,10 +75,7 @@ void cCmdDlgMessage::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Checks);
     AddCtrls(m_VarCombos);
     AddCtrls(m_Buttons);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgMessage::OnCommand(WPARAM wp, LPARAM lp) {

@@ -124,10 +124,7 @@ void cCmdDlgMovePage::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Records);
     AddCtrls(m_ParamCombos);
     AddCtrls(m_Statics);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgMovePage::EnableId(int id, bool on) {

@@ -69,17 +69,12 @@ void cCmdDlgPicture::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Combos);
     AddCtrls(m_Values);
     AddCtrls(m_Checks);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgPicture::OnCommand(WPARAM wp, LPARAM lp) {
     cEdCommand* cmd = Cmd();
-    if (LOWORD(wp) == kIdOk && cmd && AllowCommand(wp)) {
-        cDlg::OnCommand(wp, lp);
-        StoreCtrlsKeepingUnlisted(this, m_Combos);
+    if (cmd && StoreOnOkKeepingUnlisted(this, wp, lp, m_Combos)) {
         // a paused picture holds the flow until it goes
         cmd->m_bParallel = cmd->m_Params[kPiPause] == 0 ? 1 : 0;
         Close(1);

@@ -18,8 +18,5 @@ void cCmdDlgPlain::OnInitDialog(WPARAM wp, LPARAM lp) {
     const int k = cmd ? cmd->m_nKind : -1;
     const bool inTable = cmd && k >= 0 && k < (cmd->m_nCmdSet == 0 ? kCmdKindCount : kCmdKind2Count);
     if (inTable) SetWindowTextA(m_hWnd, (cmd->m_nCmdSet == 0 ? g_CmdKind[k] : g_CmdKind2[k]).m_Name.c_str());
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }

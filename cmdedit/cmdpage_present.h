@@ -10,6 +10,7 @@
 
 #include "base/containers.h"
 #include "base/str.h"
+#include "ui/dlg.h"
 
 // The combo offset of the lists that start at record 1: the stored value is
 // the record index, the list position is one less.
@@ -52,4 +53,15 @@ void StoreCtrlsKeepingUnlisted(D* dlg, V& combos) {
         auto* data = combos[i].m_Ctrl.m_lpData;
         if (unlisted[i]) *data = static_cast<typename std::remove_pointer<decltype(data)>::type>(kept[i]);
     }
+}
+
+// The OK of a page with such combo boxes: stores the page's controls as
+// above and gives true; any other command (or one the page refuses) is left
+// to the caller and gives false.
+template <class D, class V>
+bool StoreOnOkKeepingUnlisted(D* dlg, WPARAM wp, LPARAM lp, V& combos) {
+    if (LOWORD(wp) != kIdOk || !dlg->AllowCommand(wp)) return false;
+    dlg->cDlg::OnCommand(wp, lp);
+    StoreCtrlsKeepingUnlisted(dlg, combos);
+    return true;
 }

@@ -31,10 +31,7 @@ void cCmdDlgSound::OnInitDialog(WPARAM wp, LPARAM lp) {
     cCmdDlg::OnInitDialog(wp, lp);
     AddCtrls(m_Combos);
     AddCtrls(m_Checks);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgSound::OnCommand(WPARAM wp, LPARAM lp) {
@@ -77,10 +74,7 @@ void cCmdDlgBgm::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Combos);
     AddCtrls(m_Checks);
     AddCtrls(m_Buttons);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgBgm::StopPreview() {

@@ -42,10 +42,7 @@ void cCmdDlgStageClear::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Combos);
     AddCtrls(m_Ints);
     AddCtrls(m_Checks);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgStageClear::OnCommand(WPARAM wp, LPARAM lp) { cCmdDlg::OnCommand(wp, lp); }
@@ -82,10 +79,7 @@ cCmdDlgGameWait::~cCmdDlgGameWait() { DestroyModeless(); }
 void cCmdDlgGameWait::OnInitDialog(WPARAM wp, LPARAM lp) {
     cCmdDlg::OnInitDialog(wp, lp);
     AddCtrls(m_Ints);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgGameWait::OnCommand(WPARAM wp, LPARAM lp) { cCmdDlg::OnCommand(wp, lp); }

@@ -53,10 +53,7 @@ void cCmdDlgTarget::OnInitDialog(WPARAM wp, LPARAM lp) {
     AddCtrls(m_Combos);
     AddCtrls(m_Ints);
     AddCtrls(m_Checks);
-    DataToCtrls();
-    UpdateCtrls();
-    m_bLive = 1;
-    m_bReady = 1;
+    FinishInit();
 }
 
 void cCmdDlgTarget::OnCommand(WPARAM wp, LPARAM lp) { cCmdDlg::OnCommand(wp, lp); }

@@ -17,6 +17,10 @@ const uint16_t kKindUi[kCmdKindCount][2] = {
     {1298, 238},  {1300, 240}, {1301, 228}, {1302, 229}, {1303, 252},
 };
 
+// The buttons of the rows after the kinds (no page, never shown).
+const uint16_t kSpareButtons[kCmdSelectRows - kCmdKindCount] = {1304, 1305, 1306, 1307, 1308,
+                                                                 1309, 1310, 1311, 1312};
+
 const int kScreenColorKind = 32;  // "画面の色を変更": needs the colour palette
 const int kColorMode24 = 1;
 
@@ -35,38 +39,42 @@ void cCmdEntry::Set(int button, int page, cCmdDlg** holder, int enabled) {
 int CmdKindButton(int kind) { return IsKindRow(kind) ? kKindUi[kind][0] : 0; }
 int CmdKindPageId(int kind) { return IsKindRow(kind) ? kKindUi[kind][1] : 0; }
 
-cCmdSelectDlg::cCmdSelectDlg(int templateId, cDlg* parent, int kind, const cEditReq* req, cWndRegistry* registry,
-                             cCtrl* ownerCtrl, int centre)
-    : cDlg(templateId, parent, kind, registry, ownerCtrl, centre) {
+cCmdSelectBase::cCmdSelectBase(int templateId, cDlg* parent, int kind, const cEditReq* req,
+                               cWndRegistry* registry, cCtrl* ownerCtrl, int centre, const cCmdKindEntry* kinds,
+                               int kindCount, int8_t cmdSet, int screenColorKind)
+    : cDlg(templateId, parent, kind, registry, ownerCtrl, centre),
+      m_lpKinds(kinds),
+      m_nKindCount(kindCount),
+      m_nCmdSet(cmdSet),
+      m_nScreenColorKind(screenColorKind) {
     if (req) m_Req = *req;
+}
+
+void cCmdSelectBase::InitTable(const uint16_t (*kindUi)[2], cCmdDlg** pages, const uint16_t* spareButtons) {
     m_Table.resize(kCmdSelectRows);
     m_Table[0].Set(0, 0, nullptr, 0);
-    for (int k = 1; k < kCmdKindCount; ++k) m_Table[k].Set(kKindUi[k][0], kKindUi[k][1], &m_pPages[k], 1);
-    for (int r = kCmdKindCount; r < kCmdSelectRows; ++r) m_Table[r].Set(1304 + (r - kCmdKindCount), 0, nullptr, 0);
+    for (int k = 1; k < m_nKindCount; ++k) m_Table[k].Set(kindUi[k][0], kindUi[k][1], &pages[k], 1);
+    for (int r = m_nKindCount; r < kCmdSelectRows; ++r) m_Table[r].Set(spareButtons[r - m_nKindCount], 0, nullptr, 0);
     m_Buttons.resize(kCmdSelectRows - 1);
     for (int r = 1; r < kCmdSelectRows; ++r) m_Buttons[r - 1].m_Param.Set(m_Table[r].m_nButton);
 }
 
-cCmdSelectDlg::~cCmdSelectDlg() {
-    DestroyModeless();
-    for (cCmdDlg*& page : m_pPages) SafeDelete(&page);
-}
-
-void cCmdSelectDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
+void cCmdSelectBase::OnInitDialog(WPARAM wp, LPARAM lp) {
     cDlg::OnInitDialog(wp, lp);
     if (HWND canvas = GetDlgItem(m_hWnd, IDC_CS_CANVAS)) ShowWindow(canvas, SW_HIDE);
     AddCtrls(m_Buttons);
     for (int r = 1; r < kCmdSelectRows; ++r) {
         cCtrlButton& button = m_Buttons[r - 1].m_Ctrl;
-        if (m_Table[r].m_bEnabled && r < kCmdKindCount)
-            button.SetCaption(g_CmdKind[r].m_Name.c_str());
+        if (m_Table[r].m_bEnabled && r < m_nKindCount)
+            button.SetCaption(m_lpKinds[r].m_Name.c_str());
         else
             button.Show(SW_HIDE);
     }
-    if (g_System.m_ColorMode == kColorMode24) m_Buttons[kScreenColorKind - 1].m_Ctrl.Enable(0);
+    if (g_System.m_ColorMode == kColorMode24) m_Buttons[m_nScreenColorKind - 1].m_Ctrl.Enable(0);
     DataToCtrls();
     // an existing command goes straight to its page; a kind without a row
-    // (none yet, or a damaged one) leaves the choice to the author
+    // (none yet, or a damaged one) leaves the choice to the author instead of
+    // reading past the table
     const cEdCommand* cmd = m_Req.Record<cEdCommand>();
     if (!m_Req.m_bNew && cmd && IsKindRow(cmd->m_nKind))
         SendMessageA(m_hWnd, WM_COMMAND, m_Table[cmd->m_nKind].m_nButton, 0);
@@ -74,7 +82,7 @@ void cCmdSelectDlg::OnInitDialog(WPARAM wp, LPARAM lp) {
     m_bReady = 1;
 }
 
-void cCmdSelectDlg::OnCommand(WPARAM wp, LPARAM lp) {
+void cCmdSelectBase::OnCommand(WPARAM wp, LPARAM lp) {
     if (!AllowCommand(wp)) return;
     cDlg::OnCommand(wp, lp);
     const uint16_t id = LOWORD(wp);
@@ -83,11 +91,33 @@ void cCmdSelectDlg::OnCommand(WPARAM wp, LPARAM lp) {
         if (!row.m_nButton || !row.m_nPage || row.m_nButton != id) continue;
         cEdCommand* cmd = m_Req.Record<cEdCommand>();
         if (!cmd) return;
-        cmd->m_nCmdSet = 0;
+        cmd->m_nCmdSet = m_nCmdSet;
         cmd->m_nKind = static_cast<int8_t>(r);
         Close(OpenCmdDlg(row.m_lpHolder, r, row.m_nPage));
         return;
     }
+}
+
+LRESULT cCmdSelectBase::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const int handled = DefMsgProc(hwnd, msg, wp, lp);
+    if (msg == WM_CLOSE) Close(0);
+    if (msg == WM_CLOSE || handled) {
+        Draw();
+        return 1;
+    }
+    return 0;
+}
+
+cCmdSelectDlg::cCmdSelectDlg(int templateId, cDlg* parent, int kind, const cEditReq* req, cWndRegistry* registry,
+                             cCtrl* ownerCtrl, int centre)
+    : cCmdSelectBase(templateId, parent, kind, req, registry, ownerCtrl, centre, g_CmdKind, kCmdKindCount, 0,
+                     kScreenColorKind) {
+    InitTable(kKindUi, m_pPages, kSpareButtons);
+}
+
+cCmdSelectDlg::~cCmdSelectDlg() {
+    DestroyModeless();
+    for (cCmdDlg*& page : m_pPages) SafeDelete(&page);
 }
 
 int cCmdSelectDlg::OpenCmdDlg(cCmdDlg** holder, int kind, int pageId) {
@@ -100,16 +130,6 @@ int cCmdSelectDlg::OpenCmdDlg(cCmdDlg** holder, int kind, int pageId) {
     const int result = (*holder)->RunModal(0);
     SafeDelete(holder);
     return result;
-}
-
-LRESULT cCmdSelectDlg::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    const int handled = DefMsgProc(hwnd, msg, wp, lp);
-    if (msg == WM_CLOSE) Close(0);
-    if (msg == WM_CLOSE || handled) {
-        Draw();
-        return 1;
-    }
-    return 0;
 }
 
 void cCmdSelectDlg::Draw() {

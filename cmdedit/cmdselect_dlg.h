@@ -32,25 +32,55 @@ const int kCmdSelectRows = 46;  // row 0 empty, 1 .. 36 the kinds, 37 .. 45 unus
 int CmdKindButton(int kind);
 int CmdKindPageId(int kind);
 
-class cCmdSelectDlg : public cDlg {
+// What the two command selection dialogs share: the table of rows, the
+// buttons named after the kinds, the jump of an existing command straight to
+// its page and the run of the chosen kind's page. A dialog fills its table
+// with InitTable in its constructor and builds its pages in OpenCmdDlg.
+class cCmdSelectBase : public cDlg {
+public:
+    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnInitDialog(WPARAM wp, LPARAM lp) override;
+    void OnCommand(WPARAM wp, LPARAM lp) override;
+
+    // Builds the kind's page into the holder, runs it modal and destroys it;
+    // the page's result.
+    virtual int OpenCmdDlg(cCmdDlg** holder, int kind, int pageId) = 0;
+
+    cEditReq m_Req;
+    cVector<cCmdEntry> m_Table;
+    cVector<cCtrlButtonItem> m_Buttons;
+    int m_bLive = 0;
+
+protected:
+    // kinds: the command set's kind table (names) with kindCount entries;
+    // cmdSet: the set a chosen command is stored under; screenColorKind: the
+    // kind whose button is off in 24-bit colour mode.
+    cCmdSelectBase(int templateId, cDlg* parent, int kind, const cEditReq* req, cWndRegistry* registry,
+                   cCtrl* ownerCtrl, int centre, const cCmdKindEntry* kinds, int kindCount, int8_t cmdSet,
+                   int screenColorKind);
+    // Rows 1 .. kindCount-1 get {button, page} from kindUi and hold their page
+    // in pages[kind]; the rows after them get the spare buttons (never shown).
+    void InitTable(const uint16_t (*kindUi)[2], cCmdDlg** pages, const uint16_t* spareButtons);
+    bool IsKindRow(int kind) const { return kind >= 1 && kind < m_nKindCount; }
+
+    const cCmdKindEntry* m_lpKinds;
+    int m_nKindCount;
+    int8_t m_nCmdSet;
+    int m_nScreenColorKind;
+};
+
+class cCmdSelectDlg : public cCmdSelectBase {
 public:
     cCmdSelectDlg(int templateId, cDlg* parent, int kind, const cEditReq* req, cWndRegistry* registry,
                   cCtrl* ownerCtrl, int centre);
     ~cCmdSelectDlg() override;
 
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
-    void OnInitDialog(WPARAM wp, LPARAM lp) override;
-    void OnCommand(WPARAM wp, LPARAM lp) override;
     // Keeps the parent's lists painted while the selection runs.
     void Draw() override;
 
     // Builds the kind's page into the holder, runs it modal over the command
     // list and destroys it; the page's result (0 when it could not be made).
-    int OpenCmdDlg(cCmdDlg** holder, int kind, int pageId);
+    int OpenCmdDlg(cCmdDlg** holder, int kind, int pageId) override;
 
-    cEditReq m_Req;
-    cVector<cCmdEntry> m_Table;
-    cVector<cCtrlButtonItem> m_Buttons;
     cCmdDlg* m_pPages[kCmdKindCount] = {};
-    int m_bLive = 0;
 };

@@ -21,25 +21,18 @@ int ItemCmdKindPageId(int kind);
 // for 2 .. 21); 0 for kind 1 and for a kind outside the table.
 int ItemCmdSharedKind(int kind);
 
-class cItemCmdSelectDlg : public cDlg {
+class cItemCmdSelectDlg : public cCmdSelectBase {
 public:
     cItemCmdSelectDlg(int templateId, cDlg* parent, int kind, const cEditReq* req, cWndRegistry* registry,
                       cCtrl* ownerCtrl, int centre);
     ~cItemCmdSelectDlg() override;
 
-    LRESULT MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
-    void OnInitDialog(WPARAM wp, LPARAM lp) override;
-    void OnCommand(WPARAM wp, LPARAM lp) override;
     void Draw() override {}
 
     // Builds the kind's page into the holder, runs it modal over the item
     // sheet's command list and destroys it; the page's result (1 without an
     // item sheet, 0 when the page could not be made).
-    int OpenCmdDlg(cCmdDlg** holder, int kind, int pageId);
+    int OpenCmdDlg(cCmdDlg** holder, int kind, int pageId) override;
 
-    cEditReq m_Req;
-    cVector<cCmdEntry> m_Table;
-    cVector<cCtrlButtonItem> m_Buttons;
     cCmdDlg* m_pPages[kCmdKind2Count] = {};
-    int m_bLive = 0;
 };
