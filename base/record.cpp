@@ -18,6 +18,7 @@ int16_t g_ScratchShort;
 double g_ScratchDouble;
 uint8_t g_ScratchByte;
 cString g_ScratchString;
+const cSerialRecord* cSerialRecord::s_DeclOwner = nullptr;
 
 void SetDataVersion(uint32_t version, int removeCR) {
     g_DataVersion = version;
@@ -75,9 +76,8 @@ std::map<std::pair<std::type_index, uint32_t>, cDeclTable*>& DeclCache() {
     return *cache;
 }
 
-// The layout being built and the record whose Declare builds it.
+// The layout being built.
 cDeclTable* s_Building = nullptr;
-const cSerialRecord* s_BuildOwner = nullptr;
 
 bool IsScratch(const void* p) {
     return p == &g_ScratchInt || p == &g_ScratchShort || p == &g_ScratchDouble || p == &g_ScratchByte;
@@ -118,12 +118,12 @@ void cSerialRecord::SelectVersion(uint32_t version) const {
     table->type = type;
     table->version = version;
     cDeclTable* prevTable = s_Building;
-    const cSerialRecord* prevOwner = s_BuildOwner;
+    const cSerialRecord* prevOwner = s_DeclOwner;
     s_Building = table.get();
-    s_BuildOwner = this;
+    s_DeclOwner = this;
     const_cast<cSerialRecord*>(this)->Declare(version);
     s_Building = prevTable;
-    s_BuildOwner = prevOwner;
+    s_DeclOwner = prevOwner;
     table->fieldBytes.reserve(table->fields.size() + 1);
     size_t bytes = 0;
     table->fieldBytes.push_back(0);
@@ -151,13 +151,13 @@ uint32_t cSerialRecord::DeclaredVersion() const {
 }
 
 void cSerialRecord::ResetDeclare() {
-    if (s_BuildOwner != this) return;
+    if (s_DeclOwner != this) return;
     s_Building->fields.clear();
     s_Building->strings.clear();
 }
 
 void cSerialRecord::AddField(void* p, int count, int width) {
-    if (s_BuildOwner != this || count <= 0) return;
+    if (count <= 0) return;
     cDeclField e;
     e.scratch = IsScratch(p);
     e.offset = e.scratch ? 0 : static_cast<char*>(p) - reinterpret_cast<char*>(this);
@@ -166,13 +166,7 @@ void cSerialRecord::AddField(void* p, int count, int width) {
     s_Building->fields.push_back(e);
 }
 
-void cSerialRecord::AddByte(void* p, int count) { AddField(p, count, 1); }
-void cSerialRecord::AddShort(void* p, int count) { AddField(p, count, 2); }
-void cSerialRecord::AddInt(void* p, int count) { AddField(p, count, 4); }
-void cSerialRecord::AddDouble(void* p, int count) { AddField(p, count, 8); }
-
-void cSerialRecord::AddString(cString* p, int count) {
-    if (s_BuildOwner != this) return;
+void cSerialRecord::AddStrings(cString* p, int count) {
     cDeclString e;
     e.scratch = (p == &g_ScratchString);
     e.offset = e.scratch ? 0 : reinterpret_cast<char*>(p) - reinterpret_cast<char*>(this);
@@ -360,6 +354,16 @@ void cSerialRecord::CopyData(const cSerialRecord& src) {
     src.SelectVersion(g_DataVersion);
     const cDeclTable* dst = m_Decl;
     const cDeclTable* from = src.m_Decl;
+    if (dst == from) {
+        // one layout: its runs in one piece each
+        char* base = reinterpret_cast<char*>(this);
+        const char* srcBase = reinterpret_cast<const char*>(&src);
+        for (const cDeclRun& r : dst->runs) memmove(base + r.offset, srcBase + r.offset, r.bytes);
+        for (const cDeclString& d : dst->strings) {
+            if (!d.scratch) *StringPtr(this, d) = *StringPtr(&src, d);
+        }
+        return;
+    }
     const size_t nf = std::min(dst->fields.size(), from->fields.size());
     for (size_t i = 0; i < nf; ++i) {
         const cDeclField& d = dst->fields[i];

@@ -108,14 +108,29 @@ public:
 
 protected:
     void ResetDeclare();
-    void AddByte(void* p, int count = 1);
-    void AddShort(void* p, int count = 1);
-    void AddInt(void* p, int count = 1);
-    void AddDouble(void* p, int count = 1);
-    void AddString(cString* p, int count = 1);
+    // These register only while the record's layout is being built; every
+    // other call (a constructor's Declare) returns at once.
+    void AddByte(void* p, int count = 1) {
+        if (s_DeclOwner == this) AddField(p, count, 1);
+    }
+    void AddShort(void* p, int count = 1) {
+        if (s_DeclOwner == this) AddField(p, count, 2);
+    }
+    void AddInt(void* p, int count = 1) {
+        if (s_DeclOwner == this) AddField(p, count, 4);
+    }
+    void AddDouble(void* p, int count = 1) {
+        if (s_DeclOwner == this) AddField(p, count, 8);
+    }
+    void AddString(cString* p, int count = 1) {
+        if (s_DeclOwner == this) AddStrings(p, count);
+    }
 
 private:
+    // The record whose Declare builds a layout.
+    static const cSerialRecord* s_DeclOwner;
     void AddField(void* p, int count, int width);
+    void AddStrings(cString* p, int count);
     // The first n fields of the layout, need bytes in the file.
     void ReadFields(cRecFile* f, size_t n, size_t need);
     mutable const cDeclTable* m_Decl = nullptr;

@@ -156,11 +156,13 @@ void cEdCommand::Read(cRecFile* f) {
     ReadVector(m_Flows, f);
     m_Params.ReadRaw(f);
     if (g_FileVersion < 248) Convert();
-    Validate();
+    // the flows validated themselves as they were read
+    ValidateOwn();
 }
 
 void cEdCommand::Write(cRecFile* f) {
-    Validate();
+    // the flows validate themselves as they are written
+    ValidateOwn();
     cSerialRecord::Write(f);
     WriteShared(m_spMove, f);
     WriteShared(m_spShot, f);
@@ -223,6 +225,11 @@ void cEdCommand::Convert() {
 }
 
 void cEdCommand::Validate() {
+    ValidateOwn();
+    for (auto& flow : m_Flows) flow.Validate();
+}
+
+void cEdCommand::ValidateOwn() {
     if (OutsideTable(m_nAnime, kTableAnime)) m_nAnime = 0;
     if (OutsideTable(m_nSound, kTableSound)) m_nSound = 0;
 
@@ -250,8 +257,6 @@ void cEdCommand::Validate() {
             m_nTime = refs->SwordTime(m_spShot->m_nMoveType);
         }
     }
-
-    for (auto& flow : m_Flows) flow.Validate();
 }
 
 void cEdCommand::ValidateRefs() {

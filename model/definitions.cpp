@@ -128,6 +128,20 @@ void ApplyInheritOf(T& rec, const Handler* table, int count) {
     }
 }
 
+// The end of a record's read. Its sub-records validated themselves as they
+// were read, so only its own fields need it, unless inheritance has just
+// copied sub-records in from a palette.
+template <class T>
+void FinishRead(T& rec) {
+    const bool inherits = rec.m_InheritKind != 0 && rec.m_InheritIndex != 0;
+    rec.ApplyInherit();
+    if (inherits) {
+        rec.Validate();
+    } else {
+        rec.ValidateOwn();
+    }
+}
+
 // A graphic of the shot sheet was numbered from 0 before version 219.
 template <class T>
 void RaiseShotGraphic(T& rec) {
@@ -258,12 +272,12 @@ void cEdBlock::Read(cRecFile* f) {
     m_bbInherit.ReadRaw(f);  // as long as the file has it
     ReadVector(m_AppearConds, f);
     RaiseShotGraphic(*this);
-    ApplyInherit();
-    Validate();
+    FinishRead(*this);
 }
 
 void cEdBlock::Write(cRecFile* f) {
-    Validate();
+    // the sub-records validate themselves as they are written
+    ValidateOwn();
     cSerialRecord::Write(f);
     WriteShort(f, &m_CellX);
     WriteShort(f, &m_CellY);
@@ -272,8 +286,12 @@ void cEdBlock::Write(cRecFile* f) {
 }
 
 void cEdBlock::Validate() {
-    ValidateLink(*this);
     for (auto& c : m_AppearConds) c.Validate();
+    ValidateOwn();
+}
+
+void cEdBlock::ValidateOwn() {
+    ValidateLink(*this);
     if (m_Graphic == 0) {
         m_BlockType = 0;
         m_NoSummon = 0;
@@ -502,12 +520,12 @@ void cEdChara::Read(cRecFile* f) {
         }
         RaiseShotGraphic(*this);
     }
-    ApplyInherit();
-    Validate();
+    FinishRead(*this);
 }
 
 void cEdChara::Write(cRecFile* f) {
-    Validate();
+    // the sub-records validate themselves as they are written
+    ValidateOwn();
     cSerialRecord::Write(f);
     WriteShort(f, &m_CellX);
     WriteShort(f, &m_CellY);
@@ -518,14 +536,18 @@ void cEdChara::Write(cRecFile* f) {
 }
 
 void cEdChara::Validate() {
+    for (auto& c : m_AppearConds) c.Validate();
+    for (auto& flow : m_Flows) flow.Validate();
+    ValidateOwn();
+}
+
+void cEdChara::ValidateOwn() {
     ValidateLink(*this);
     if (m_Enlarge <= 0) m_Enlarge = 1;
     // The AnimeSet table has no empty entry 0: its first record is a real one.
     if (OutsideTable(m_AnimeSetNo, kTableAnimeSet)) m_AnimeSetNo = OutsideTable(1, kTableAnimeSet) ? 0 : 1;
     if (OutsideTable(m_StartEffect, kTableCharaEffect)) m_StartEffect = 0;
     if (OutsideTable(m_DeathEffect, kTableCharaEffect)) m_DeathEffect = 0;
-    for (auto& c : m_AppearConds) c.Validate();
-    for (auto& flow : m_Flows) flow.Validate();
     // Flows that hold nothing go, in one pass however many there are.
     m_Flows.erase(std::remove_if(m_Flows.begin(), m_Flows.end(),
                                  [](const cEdFlow& flow) {
@@ -617,12 +639,12 @@ void cEdItem::Read(cRecFile* f) {
     ReadVector(m_AppearConds, f);
     ReadVector(m_Effects, f);
     RaiseShotGraphic(*this);
-    ApplyInherit();
-    Validate();
+    FinishRead(*this);
 }
 
 void cEdItem::Write(cRecFile* f) {
-    Validate();
+    // the sub-records validate themselves as they are written
+    ValidateOwn();
     cSerialRecord::Write(f);
     WriteShort(f, &m_CellX);
     WriteShort(f, &m_CellY);
@@ -632,11 +654,15 @@ void cEdItem::Write(cRecFile* f) {
 }
 
 void cEdItem::Validate() {
+    for (auto& c : m_AppearConds) c.Validate();
+    for (auto& c : m_Effects) c.Validate();
+    ValidateOwn();
+}
+
+void cEdItem::ValidateOwn() {
     ValidateLink(*this);
     if (m_Enlarge <= 0) m_Enlarge = 1;
     if (OutsideTable(m_SoundNo, kTableSound)) m_SoundNo = 0;
-    for (auto& c : m_AppearConds) c.Validate();
-    for (auto& c : m_Effects) c.Validate();
 }
 
 void cEdItem::ValidateRefs() {

@@ -37,6 +37,8 @@ public:
     // Repairs the inheritance link, validates the appearance conditions and
     // clears what an empty cell must not carry.
     void Validate();
+    // The same for the block's own fields, without the conditions.
+    void ValidateOwn();
     // Repairs the link to the obtained item.
     void ValidateRefs();
     void ApplyInherit();
@@ -81,6 +83,8 @@ public:
     // Repairs the inheritance link and the table indexes, validates the
     // conditions and flows and removes the flows that hold nothing.
     void Validate();
+    // The same without validating the conditions and flows themselves.
+    void ValidateOwn();
     void ValidateRefs();
     void ApplyInherit();
     // An empty cell: the defaults with graphic 0.
@@ -163,6 +167,8 @@ public:
     void Read(cRecFile* f) override;
     void Write(cRecFile* f) override;
     void Validate();
+    // The item's own fields, without its conditions and effect commands.
+    void ValidateOwn();
     void ValidateRefs();
     void ApplyInherit();
 

@@ -218,11 +218,11 @@ void cEdFlow::Read(cRecFile* f) {
         if (g_FileVersion < 163 && m_nTiming != 0) m_nGroup = 0;
         if (g_FileVersion < 164 && m_nTiming >= 5) m_nTiming = static_cast<int8_t>(m_nTiming + 2);
     }
-    Validate();
+    // the conditions and commands validated themselves as they were read
 }
 
 void cEdFlow::Write(cRecFile* f) {
-    Validate();
+    // the conditions and commands validate themselves as they are written
     cSerialRecord::Write(f);
     WriteVector(m_Conds, f);
     WriteVector(m_KeyConds, f);

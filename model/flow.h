@@ -121,6 +121,8 @@ public:
     void Read(cRecFile* f) override;
     void Write(cRecFile* f) override;
     void Validate();
+    // The command's own fields, without its flows.
+    void ValidateOwn();
     void ValidateRefs();
 
     bool operator==(const cEdCommand& o) const;

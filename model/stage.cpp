@@ -211,6 +211,21 @@ void ValidateEach(cVector<T>& v) {
     }
 }
 
+// A layer just read: its placed objects validated themselves as they were
+// read, and their references were checked then too when refsChecked (the
+// palettes were already whole); the empty cells are validated here.
+template <class T>
+void ValidateReadLayer(cVector<T>& v, bool refsChecked) {
+    for (auto& e : v) {
+        if (e.m_Graphic == 0) {
+            e.Validate();
+            e.ValidateRefs();
+        } else if (!refsChecked) {
+            e.ValidateRefs();
+        }
+    }
+}
+
 // The new layer takes the old cells that the alignment keeps.
 template <class T>
 void MoveCells(cVector<T>& dst, int dstShift, cVector<T>& src, int srcShift, int rows, int cols, int dxNew,
@@ -481,6 +496,13 @@ int cEdStage::SetSize(int w, int h, int alignX, int alignY) {
 
 void cEdStage::Validate() {
     cPaletteScope scope(*this);
+    ValidateSettings();
+    ValidateEach(m_Blocks);
+    ValidateEach(m_Charas);
+    ValidateEach(m_Items);
+}
+
+void cEdStage::ValidateSettings() {
     m_ScrollMinX = std::min(m_ScrollMinX, m_Width - 20);
     m_ScrollMaxX = std::min(m_ScrollMaxX, m_Width - 1);
     m_ScrollMinY = std::min(m_ScrollMinY, m_Height - 15);
@@ -495,17 +517,16 @@ void cEdStage::Validate() {
     ValidateEach(m_PalBlocks);
     ValidateEach(m_PalCharas);
     ValidateEach(m_PalItems);
-    ValidateEach(m_Blocks);
-    ValidateEach(m_Charas);
-    ValidateEach(m_Items);
 }
 
 namespace {
 
 // One layer section: a count, then (cell index, record) pairs in row order.
 // Every index must name a cell of the stage and come after the one before.
+// With checkRefs, each object's references are checked as soon as it is
+// read, which needs the palettes whole.
 template <class T>
-void ReadLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f) {
+void ReadLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f, bool checkRefs) {
     int32_t count;
     if (f->StopAsked() || !f->ReadCount(&count, 4 + kMinRecordBytes)) return;
     if (count > stage.m_Width * stage.m_Height) {
@@ -523,6 +544,7 @@ void ReadLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f) {
         }
         last = index;
         layer[index].Read(f);
+        if (checkRefs) layer[index].ValidateRefs();
     }
 }
 
@@ -585,6 +607,7 @@ void cEdStage::Read(cRecFile* f) {
     for (auto& rule : m_Vanish) {
         if (!f->StopAsked()) rule.Read(f);
     }
+    bool refsChecked = false;
     if (!f->StopAsked()) ReadVector(m_PalBlocks, f);
     if (!f->StopAsked()) ReadVector(m_PalCharas, f);
     if (!f->StopAsked()) ReadVector(m_PalItems, f);
@@ -596,9 +619,12 @@ void cEdStage::Read(cRecFile* f) {
         m_Charas.clear();
         m_Items.clear();
         SetSize(m_Width, m_Height, 0, 0);
-        ReadLayer(*this, m_Blocks, f);
-        ReadLayer(*this, m_Charas, f);
-        ReadLayer(*this, m_Items, f);
+        // Validation pads a palette of fewer than two entries; until then
+        // the references to the palettes wait for it.
+        refsChecked = m_PalBlocks.size() >= 2 && m_PalCharas.size() >= 2 && m_PalItems.size() >= 2;
+        ReadLayer(*this, m_Blocks, f, refsChecked);
+        ReadLayer(*this, m_Charas, f, refsChecked);
+        ReadLayer(*this, m_Items, f, refsChecked);
     }
     if (!f->StopAsked()) ReadVector(m_BackLayers, f);
     if (!f->StopAsked()) ReadVector(m_Vars, f);
@@ -610,7 +636,10 @@ void cEdStage::Read(cRecFile* f) {
         return;
     }
     ApplyFixups();
-    Validate();
+    ValidateSettings();
+    ValidateReadLayer(m_Blocks, refsChecked);
+    ValidateReadLayer(m_Charas, refsChecked);
+    ValidateReadLayer(m_Items, refsChecked);
 }
 
 void cEdStage::ApplyFixups() {

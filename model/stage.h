@@ -136,6 +136,9 @@ public:
     void Read(cRecFile* f) override;
     void Write(cRecFile* f) override;
     void Validate();
+    // The settings and the palettes: Validate without the layers. Needs the
+    // stage's palette scope.
+    void ValidateSettings();
     void SetHitLevel(int level);
     // 1 done, 0 refused (a side of 0). alignX 0 keeps the left edge, 1 the
     // right; alignY 0 keeps the top, 1 the bottom. A player character that

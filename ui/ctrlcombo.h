@@ -62,7 +62,7 @@ public:
     // A value without a position leaves no selection.
     void SetCurData(T value) {
         int pos = DataToPos(value);
-        if (pos >= static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0))) pos = -1;
+        if (pos < 0 || pos >= static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0))) pos = -1;
         SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(pos), 0);
     }
 

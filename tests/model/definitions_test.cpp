@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/cmd_tables.h"
 #include "model/definitions.h"
 #include "model/palette.h"
 #include "model/record_refs.h"
@@ -419,6 +420,48 @@ TEST_F(Definitions, InheritedFlowsAreNeverEmptyUntilValidated) {
 
 // ---------------------------------------------------------------------------
 // Validation and equality
+
+// A command three records down (character, flow, command, flow, command)
+// with a kind outside its table and an animation past the table, as a file
+// or an unchecked palette entry may hold it.
+TEST_F(Definitions, SubRecordsAreValidatedAtEveryDepth) {
+    const std::string badInner = Command(248, {{2, {127}}, {8, {40}}}, "", "", "", {}, {});
+    const std::string nested =
+        Flow(248, {}, {}, {}, {Command(248, {{2, {double(kCmdStageClear)}}}, "", "", "", {Flow(248, {}, {}, {}, {badInner})},
+                                       {})});
+    auto inner = [](cEdChara& c) -> cEdCommand& { return c.m_Flows.at(0).m_Commands.at(0).m_Flows.at(0).m_Commands.at(0); };
+    auto expectValid = [&](cEdChara& c) {
+        ASSERT_EQ(1u, c.m_Flows.size());
+        EXPECT_EQ(kCmdStageClear, c.m_Flows[0].m_Commands.at(0).m_nKind);
+        EXPECT_EQ(0, inner(c).m_nKind);
+        EXPECT_EQ(0, inner(c).m_nAnime);
+    };
+
+    // read from a file
+    cEdChara read;
+    ASSERT_TRUE(ReadBytes(read, Chara(248, {}, "", Zeros(kCharaInheritCount), {nested}), 248));
+    expectValid(read);
+
+    // copied in from a palette entry that was never checked, while reading
+    cEdChara entry;
+    ASSERT_TRUE(ReadBytes(entry, Chara(248, {}, "", Zeros(kCharaInheritCount), {nested}), 248));
+    inner(entry).m_nKind = 127;
+    inner(entry).m_nAnime = 40;
+    g_CommonPalette.m_Charas.resize(2);
+    g_CommonPalette.m_Charas[1] = entry;
+    std::vector<int> flags = Zeros(kCharaInheritCount);
+    flags[36] = 1;  // the flows
+    cEdChara inheriting;
+    ASSERT_TRUE(ReadBytes(inheriting, Chara(248, {{1, {1}}, {2, {1}}}, "", flags), 248));
+    expectValid(inheriting);
+
+    // written: the file holds the checked values, the record keeps them too
+    cEdChara written = entry;
+    cEdChara checked = entry;
+    checked.Validate();
+    EXPECT_EQ(WrittenBytes(checked), WrittenBytes(written));
+    expectValid(written);
+}
 
 TEST_F(Definitions, CharacterValidation) {
     struct Case {

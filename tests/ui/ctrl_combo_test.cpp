@@ -37,7 +37,7 @@ TEST_F(ComboTest, PositionsOffsetsAndRefills) {
         struct Shown {
             int value, pos;
         };
-        for (const Shown& s : {Shown{0, -1}, Shown{1, 0}, Shown{4, 3}, Shown{5, -1}}) {
+        for (const Shown& s : {Shown{0, -1}, Shown{1, 0}, Shown{4, 3}, Shown{-3, -1}, Shown{4, 3}, Shown{5, -1}}) {
             value = s.value;
             combo.DataToCtrl();
             EXPECT_EQ(s.pos, CurSel(box)) << s.value;
