@@ -313,13 +313,16 @@ void cSerialRecord::Write(cRecFile* f) {
     SelectVersion(g_DataVersion);
     const cDeclTable* decl = m_Decl;
     f->WriteInt(static_cast<int32_t>(decl->fields.size()));
-    for (const cDeclField& d : decl->fields) {
-        if (d.scratch) {
-            f->WriteZeros(FieldBytes(d));
-        } else {
-            f->WriteBytes(FieldPtr(this, d), FieldBytes(d));
-        }
+    // the fields' own bytes piece by piece, zeros for the fields that only
+    // older versions used
+    const char* base = reinterpret_cast<const char*>(this);
+    size_t written = 0;
+    for (const cDeclRun& r : decl->runs) {
+        if (r.fileOffset > written) f->WriteZeros(r.fileOffset - written);
+        f->WriteBytes(base + r.offset, r.bytes);
+        written = r.fileOffset + r.bytes;
     }
+    if (decl->fieldBytes.back() > written) f->WriteZeros(decl->fieldBytes.back() - written);
     WriteStrings(f);
 }
 

@@ -110,6 +110,7 @@ TEST_F(MovePage, DistanceSpeedCheckOnOk) {
         MsgBoxCatcher boxes;
         std::string ratio;
         bool openAfterOk = false;
+        std::string shownAtOk;  // the two edits when OK was refused
         cDialogScript script;
         script.Then("直線移動", [&](HWND page) {
             Type(page, 1122, c.distance);
@@ -118,11 +119,14 @@ TEST_F(MovePage, DistanceSpeedCheckOnOk) {
             ClickWindow(Item(page, 1000));
             PumpUntilIdle();
             openAfterOk = IsWindow(page) && IsWindowVisible(page);
-            if (openAfterOk) ClickWindow(Item(page, 1001));
+            if (openAfterOk) {
+                shownAtOk = Text(page, 1122) + "/" + Text(page, 1118) + " " + Text(page, 1440);
+                ClickWindow(Item(page, 1001));
+            }
         });
         const int result = Run(&cmd, 0, script);
         EXPECT_EQ(c.ratioText, ratio);
-        EXPECT_EQ(c.accepted ? 1 : 0, result);
+        EXPECT_EQ(c.accepted ? 1 : 0, result) << shownAtOk;
         EXPECT_EQ(!c.accepted, openAfterOk);
         if (c.accepted) {
             EXPECT_TRUE(boxes.boxes.empty());
