@@ -162,6 +162,16 @@ TEST_F(RecordFiles, OlderVersionFillsOnlyItsFields) {
     EXPECT_EQ(248u, r.DeclaredVersion());  // laid out for the current version again
     EXPECT_EQ(4, r.FieldCount());
     EXPECT_EQ(2, r.StringCount());
+
+    // Written as that version again: the dropped value as zeros between the
+    // fields around it, the dropped string empty.
+    SetDataVersion(100, 0);
+    const int saved = r.Save("old_again.dat");
+    SetDataVersion(248, 0);
+    ASSERT_EQ(1, saved);
+    EXPECT_EQ(Int32(100) + Int32(4) + Int32(11) + Bytes({0, 0}) + Int32(1) + Int32(2) + Int32(3) + Int32(4) +
+                  Int32(5) + ratioBytes + Int32(2) + Int32(1) + Str("note"),
+              ReadWholeFile("old_again.dat"));
 }
 
 TEST_F(RecordFiles, IsSameRecordSeesEveryFieldAndString) {
