@@ -1,6 +1,7 @@
 #include "cmdedit/cmdpage_move.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "base/msgbox.h"
 #include "model/cmd_tables.h"
@@ -26,7 +27,11 @@ double DistSpeedRatio(int16_t distance, int16_t speed, int unit) {
     return distance * 16.0 / speed;
 }
 
-bool IsValidDistSpeed(double ratio) { return ratio <= -0.1 || ratio >= 0.1; }
+bool IsValidDistSpeed(int16_t distance, int16_t speed, int unit) {
+    if (speed == 0) return false;
+    const int32_t pixels = unit == kUnitDot ? distance : distance * 16;
+    return 10 * std::abs(pixels) >= std::abs(static_cast<int32_t>(speed));
+}
 
 cCmdDlgMovePage::cCmdDlgMovePage(int templateId, cDlg* parent, int kind, const cEditReq* req,
                                  cWndRegistry* registry, cCtrl* ownerCtrl, int centre, int groups)
@@ -143,7 +148,7 @@ int cCmdDlgMovePage::ComboRow(int id) const {
     return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, CB_GETCURSEL, 0, 0));
 }
 
-double cCmdDlgMovePage::ShownRatio() {
+void cCmdDlgMovePage::ShownDistSpeed(int16_t* distance, int16_t* speed, int* unit) {
     auto shown = [this](int id) -> int16_t {
         for (int i = 0; i < static_cast<int>(m_Shorts.size()); ++i) {
             cCtrlEditVal<int16_t>& e = m_Shorts[i].m_Ctrl;
@@ -151,7 +156,16 @@ double cCmdDlgMovePage::ShownRatio() {
         }
         return 0;
     };
-    return DistSpeedRatio(shown(1122), shown(1118), ComboRow(1131));
+    *distance = shown(1122);
+    *speed = shown(1118);
+    *unit = ComboRow(1131);
+}
+
+double cCmdDlgMovePage::ShownRatio() {
+    int16_t distance, speed;
+    int unit;
+    ShownDistSpeed(&distance, &speed, &unit);
+    return DistSpeedRatio(distance, speed, unit);
 }
 
 void cCmdDlgMovePage::UpdateTsd() {
@@ -183,10 +197,14 @@ void cCmdDlgMovePage::UpdateCtrls() {
 }
 
 void cCmdDlgMovePage::OnCommand(WPARAM wp, LPARAM lp) {
-    if (LOWORD(wp) == kIdOk && (m_nGroups & kGroupTsd) && ComboRow(1126) == kSetSpeedDistance &&
-        !IsValidDistSpeed(ShownRatio())) {
-        ErrorBoxF("「距離÷速度」を0.10以上、または-0.10以下にして下さい！");
-        return;
+    if (LOWORD(wp) == kIdOk && (m_nGroups & kGroupTsd) && ComboRow(1126) == kSetSpeedDistance) {
+        int16_t distance, speed;
+        int unit;
+        ShownDistSpeed(&distance, &speed, &unit);
+        if (!IsValidDistSpeed(distance, speed, unit)) {
+            ErrorBoxF("「距離÷速度」を0.10以上、または-0.10以下にして下さい！");
+            return;
+        }
     }
     cCmdDlg::OnCommand(wp, lp);
 }

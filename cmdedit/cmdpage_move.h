@@ -17,8 +17,10 @@
 // Distance over speed, in pixels per speed unit: 0 for speed 0; a distance
 // in (hbl) (any unit row but 1) counts 16 pixels.
 double DistSpeedRatio(int16_t distance, int16_t speed, int unit);
-// A move given by speed and distance needs |distance / speed| >= 0.1.
-bool IsValidDistSpeed(double ratio);
+// A move given by speed and distance needs |distance / speed| >= 0.1 (the
+// ratio of DistSpeedRatio), decided in whole numbers so that a ratio of
+// exactly 0.1 passes whatever the floating-point unit does.
+bool IsValidDistSpeed(int16_t distance, int16_t speed, int unit);
 
 class cCmdDlgMovePage : public cCmdDlg {
 public:
@@ -35,6 +37,8 @@ public:
     void UpdateCtrls() override;
 
     // The ratio of what the distance, speed and unit controls show.
+    // The distance, speed and unit row the controls show.
+    void ShownDistSpeed(int16_t* distance, int16_t* speed, int* unit);
     double ShownRatio();
 
     cVector<cCtrlEditValItem<int16_t>> m_Shorts;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <memory>
 #include <string>
 
@@ -28,12 +29,30 @@ TEST(DistSpeed, RatioAndItsBoundary) {
         {1, -160, 0, -0.1, true},  {1, 161, 0, 16.0 / 161, false}, {1, -161, 0, -16.0 / 161, false},
         {1, 20, 1, 0.05, false},   {2, 20, 1, 0.1, true},     {-2, 20, 1, -0.1, true},
         {64, 1, 0, 1024.0, true},  {3, 10, 5, 4.8, true},
+        // the extremes of the edits
+        {-32768, 32767, 0, -32768.0 * 16 / 32767, true}, {1, -32768, 1, 1.0 / -32768, false},
+        {3277, 32767, 1, 3277.0 / 32767, true}, {3276, 32767, 1, 3276.0 / 32767, false},
     };
     for (const Case& c : cases) {
         const double r = DistSpeedRatio(static_cast<int16_t>(c.distance), static_cast<int16_t>(c.speed), c.unit);
         EXPECT_DOUBLE_EQ(c.ratio, r) << c.distance << "/" << c.speed << " unit " << c.unit;
-        EXPECT_EQ(c.valid, IsValidDistSpeed(r)) << c.distance << "/" << c.speed << " unit " << c.unit;
+        EXPECT_EQ(c.valid, IsValidDistSpeed(static_cast<int16_t>(c.distance), static_cast<int16_t>(c.speed), c.unit))
+            << c.distance << "/" << c.speed << " unit " << c.unit;
     }
+}
+
+// The check on OK decides in whole numbers: a ratio of exactly 0.1 passes
+// in any rounding mode (16.0 / 160 rounded toward zero is just under 0.1).
+TEST(DistSpeed, BoundaryHoldsInEveryRoundingMode) {
+    const int saved = fegetround();
+    for (int mode : {FE_TONEAREST, FE_TOWARDZERO, FE_DOWNWARD, FE_UPWARD}) {
+        fesetround(mode);
+        EXPECT_TRUE(IsValidDistSpeed(1, 160, 0)) << mode;
+        EXPECT_TRUE(IsValidDistSpeed(1, -160, 0)) << mode;
+        EXPECT_TRUE(IsValidDistSpeed(2, 20, 1)) << mode;
+        EXPECT_FALSE(IsValidDistSpeed(1, 161, 0)) << mode;
+    }
+    fesetround(saved);
 }
 
 class MovePage : public testing::Test {
