@@ -226,16 +226,6 @@ void ValidateReadLayer(cVector<T>& v, bool refsChecked) {
     }
 }
 
-// A layer about to be written: what Validate does to it, but the placed
-// objects validate themselves as they are written.
-template <class T>
-void ValidateForWrite(cVector<T>& v) {
-    for (auto& e : v) {
-        if (e.m_Graphic == 0) e.Validate();
-        e.ValidateRefs();
-    }
-}
-
 // The new layer takes the old cells that the alignment keeps.
 template <class T>
 void MoveCells(cVector<T>& dst, int dstShift, cVector<T>& src, int srcShift, int rows, int cols, int dxNew,
@@ -696,12 +686,8 @@ void cEdStage::ApplyFixups() {
 }
 
 void cEdStage::Write(cRecFile* f) {
+    Validate();
     cPaletteScope scope(*this);
-    // The placed objects validate themselves as they are written.
-    ValidateSettings();
-    ValidateForWrite(m_Blocks);
-    ValidateForWrite(m_Charas);
-    ValidateForWrite(m_Items);
     cSerialRecord::Write(f);
     m_RankingItems.WriteRaw(f);
     for (auto& rule : m_Vanish) rule.Write(f);

@@ -193,6 +193,41 @@ struct Conversion {
     std::function<void(const cEdStage&)> check;
 };
 
+// A placed object whose inheritance link points past the end of its palette
+// (a brush copied before the palette shrank) is unlinked, kind and index,
+// before its inheritance is applied and it is written.
+TEST_F(StageFile, PlacedLinksPastTheirPaletteAreCutWhenWritten) {
+    struct Case {
+        int kind, index;
+    } cases[] = {{2, 7}, {1, 9}, {1, -3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kind << "/" << c.index);
+        cEdStage stage;
+        stage.SetSize(4, 4, 0, 0);
+        stage.Validate();
+        const int cell = stage.CellIndex(1, 1);
+        cEdBlock& block = stage.m_Blocks[cell];
+        block.m_Graphic = 3;
+        block.m_InheritKind = static_cast<int8_t>(c.kind);
+        block.m_InheritIndex = static_cast<int16_t>(c.index);
+        cEdChara& chara = stage.m_Charas[cell];
+        chara.m_Graphic = 2;
+        chara.m_InheritKind = static_cast<int8_t>(c.kind);
+        chara.m_InheritIndex = static_cast<int16_t>(c.index);
+        for (auto& flag : chara.m_bbInherit) flag = 1;
+        const std::string bytes = WrittenBytes(stage);
+        EXPECT_EQ(0, block.m_InheritKind);
+        EXPECT_EQ(0, block.m_InheritIndex);
+        EXPECT_EQ(0, chara.m_InheritIndex);
+        cEdStage back;
+        ASSERT_TRUE(ReadBytes(back, bytes, 248));
+        EXPECT_EQ(0, back.m_Blocks[cell].m_InheritKind);
+        EXPECT_EQ(0, back.m_Blocks[cell].m_InheritIndex);
+        EXPECT_EQ(0, back.m_Charas[cell].m_InheritIndex);
+        EXPECT_EQ(2, back.m_Charas[cell].m_Graphic);
+    }
+}
+
 TEST_F(StageFile, OlderFilesPassThroughEveryConversion) {
     const std::vector<Conversion> cases = {
         {"124 has one flag per rule", 124, nullptr, nullptr,
