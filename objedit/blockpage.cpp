@@ -51,6 +51,12 @@ struct sActionRange {
 const sActionRange kActions[] = {{0, 0, 0}, {1, 20, 7}, {0, 0, 0}, {0, 500, 200}, {1, 200, 30}, {1, 200, 30}};
 const int kActionCount = sizeof kActions / sizeof kActions[0];
 
+const cDefPageIds kIds = {IDC_BP_SOURCE,      IDC_BP_SOURCE_INDEX, IDC_BP_INHERIT0,    kGroupCount,
+                          IDC_BP_NO,          IDC_BP_PREV,         IDC_BP_NEXT,
+                          IDC_BP_COND_INSERT, IDC_BP_COND_EDIT,    IDC_BP_COND_DELETE, IDC_BP_CONDS};
+const cDefEditPlace<cEdBlock> kPlace = {&cEdStage::m_PalBlocks, &cEdCommonPalette::m_Blocks, kLayerMaskBlock,
+                                        &cEdStage::RefreshStageInheritBlock, &cEdStage::RefreshInheritBlock};
+
 const int kDistanceCond = 7;  // a distance condition cannot be pasted here
 
 // Positions of the combo vectors.
@@ -75,10 +81,7 @@ cBlockPage::cBlockPage(int templateId, cDlg* parent, int kind, cWndRegistry* reg
 cBlockPage::cBlockPage(cDlg* parent, cWndRegistry* registry) : cDlg(IDD_BLOCK_PAGE, parent, kWndPage, registry) {
     m_bSheetPage = 1;
     m_nPrevAction = -1;
-    if (DefEditTarget() == 1)
-        m_PalWork = g_Stage.m_PalBlocks;
-    else if (DefEditTarget() == 2)
-        m_PalWork = g_CommonPalette.m_Blocks;
+    TakePaletteWork(kPlace, &m_PalWork);
     m_Combos.resize(kComboCount);
     m_IndexCombos.resize(2);
     m_Shorts.resize(kShortCount);
@@ -139,28 +142,8 @@ void cBlockPage::FillSheetParams() {
 }
 
 void cBlockPage::AttachSheetCtrls(bool enter) {
-    if (enter) {
-        AddCtrls(m_Combos);
-        AddCtrls(m_IndexCombos);
-        AddCtrls(m_Shorts);
-        AddCtrls(m_Ints);
-        AddCtrls(m_Strs);
-        AddCtrls(m_Checks);
-        AddCtrls(m_Inherits);
-        AddCtrls(m_Lists);
-        AddCtrls(m_Pictures);
-        AddCtrls(m_Buttons);
-        AddCtrls(m_Statics);
-    } else {
-        AttachCtrls(m_Combos);
-        AttachCtrls(m_IndexCombos);
-        AttachCtrls(m_Shorts);
-        AttachCtrls(m_Ints);
-        AttachCtrls(m_Strs);
-        AttachCtrls(m_Checks);
-        AttachCtrls(m_Inherits);
-        AttachCtrls(m_Lists);
-    }
+    BindCtrlVectors(*this, enter, m_Combos, m_IndexCombos, m_Shorts, m_Ints, m_Strs, m_Checks, m_Inherits, m_Lists);
+    if (enter) BindCtrlVectors(*this, true, m_Pictures, m_Buttons, m_Statics);
 }
 
 void cBlockPage::OnInitDialog(WPARAM wp, LPARAM lp) {
@@ -175,15 +158,7 @@ void cBlockPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     AttachSheetCtrls(true);
     SetExplicitKeys(CondList(), kAppearCondKeys);
     CondList().m_Clip = g_StageEdit.m_Conds;
-    if (DefEditTarget() == 2 || DefEditTarget() == 3) {
-        EnableId(IDC_BP_SOURCE, false);
-        EnableId(IDC_BP_SOURCE_INDEX, false);
-    }
-    if (DefEditsPaletteEntry()) {
-        ShowNo();
-    } else {
-        HideStepCtrls(m_hWnd, IDC_BP_NO, IDC_BP_PREV, IDC_BP_NEXT);
-    }
+    StartDefPage(m_hWnd, kIds, &m_Statics[0].m_Ctrl);
     DataToCtrls();
     UpdateGroups();
     RunHandlers(true);
@@ -205,7 +180,7 @@ void cBlockPage::LoadRecord(const cEdBlock* record) {
 }
 
 void cBlockPage::ShowNo() {
-    SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]);
+    ShowEditedNo(&m_Statics[0].m_Ctrl);
 }
 
 void cBlockPage::Changed() {
@@ -239,17 +214,8 @@ void cBlockPage::ApplyInheritNow() {
 
 void cBlockPage::OnSourceChanged() {
     m_Combos[kComboSource].m_Ctrl.CtrlToData();
-    const int source = m_Block.m_InheritKind;
-    if (source == 0) {
-        EnableId(IDC_BP_SOURCE_INDEX, false);
-        SetInheritBoxes(m_hWnd, IDC_BP_INHERIT0, kGroupCount, false);
+    if (!FollowInheritSource(m_hWnd, kIds, kPlace, m_Block, m_IndexCombos[0].m_Ctrl, &m_IndexList, false))
         UpdateGroups();
-    } else {
-        if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_BP_SOURCE_INDEX, true);
-        SetInheritBoxes(m_hWnd, IDC_BP_INHERIT0, kGroupCount, true);
-        ListInheritIndex(m_IndexCombos[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Blocks, g_Stage.m_PalBlocks,
-                         m_Block.m_InheritIndex);
-    }
     ApplyInheritNow();
 }
 
@@ -342,10 +308,6 @@ void cBlockPage::RunHandlers(bool withSource) {
     Draw();
 }
 
-void cBlockPage::InsertCond() { InsertAppearCond(this, CondList(), m_Block.m_AppearConds); }
-
-void cBlockPage::EditCond() { EditAppearCond(this, CondList(), m_Block.m_AppearConds); }
-
 void cBlockPage::OnCommand(WPARAM wp, LPARAM lp) {
     cDlg::OnCommand(wp, lp);
     if (!m_bSheetPage || !m_bInit) return;
@@ -354,10 +316,8 @@ void cBlockPage::OnCommand(WPARAM wp, LPARAM lp) {
     if (RefuseDistancePaste(CondList(), LOWORD(wp))) return;
     switch (id) {
         case IDC_BP_PREV:
-            if (code == BN_CLICKED) Step(-1);
-            break;
         case IDC_BP_NEXT:
-            if (code == BN_CLICKED) Step(1);
+            if (const int step = StepClicked(wp, IDC_BP_PREV, IDC_BP_NEXT)) Step(step);
             break;
         case IDC_BP_SOURCE:
         case IDC_BP_SOURCE_INDEX:
@@ -383,42 +343,24 @@ void cBlockPage::OnCommand(WPARAM wp, LPARAM lp) {
         case IDC_BP_ITEM_SOURCE:
             if (code == CBN_SELCHANGE) OnItemSourceChanged();
             break;
-        case IDC_BP_COND_INSERT:
-        case 40042:
-        case 40033:
-            InsertCond();
-            break;
-        case IDC_BP_COND_EDIT:
-            EditCond();
-            break;
-        case IDC_BP_COND_DELETE:
-            CondList().Delete(-1, false);
-            break;
-        case IDC_BP_CONDS:
-            if (code == LBN_SELCHANGE) CondList().OnSelChange();
-            if (code == LBN_DBLCLK) EditCond();
-            break;
         default:
-            if (id >= IDC_BP_INHERIT0 && id < IDC_BP_INHERIT0 + kGroupCount && code == BN_CLICKED) {
-                const int flag = id - IDC_BP_INHERIT0;
-                const bool on = GroupChecked(m_hWnd, flag);
-                m_Block.m_bbInherit[flag] = on ? 1 : 0;
-                if (on) ApplyInheritNow();
-                UpdateGroup(flag);
-                RunHandlers(false);
-            } else if (CondList().OnAccelCommand(wp) || CondList().OnPopupCommand(wp)) {
-                CondList().Redraw();
-            }
+            RunFirstPageCommand(this, kIds, m_Block, CondList(), wp, [this](int flag) { OnInheritClicked(flag); });
             break;
     }
     RedrawList();
     Changed();
 }
 
+void cBlockPage::OnInheritClicked(int flag) {
+    if (m_Block.m_bbInherit[flag]) ApplyInheritNow();
+    UpdateGroup(flag);
+    RunHandlers(false);
+}
+
 void cBlockPage::Step(int step) {
-    if (!m_bInit || !DefEditsPaletteEntry() || !CanStepPaletteEntry(m_PalWork)) return;
-    CtrlsToData();
-    LoadRecord(&StepPaletteEntry(m_PalWork, m_Block, step, &g_StageEdit.g_EditOriginal.m_pBlock));
+    if (!m_bInit || !StepDefPage(*this, &m_PalWork, m_Block, step, &g_StageEdit.g_EditOriginal.m_pBlock,
+                                 [this](const cEdBlock& r) { LoadRecord(&r); }))
+        return;
     DataToCtrls();
     ShowNo();
     m_nPrevAction = -1;
@@ -428,8 +370,6 @@ void cBlockPage::Step(int step) {
 }
 
 void cBlockPage::WriteBack() {
-    static const cDefEditPlace<cEdBlock> kPlace = {&cEdStage::m_PalBlocks, &cEdCommonPalette::m_Blocks, kLayerMaskBlock,
-                                                   &cEdStage::RefreshStageInheritBlock, &cEdStage::RefreshInheritBlock};
     WriteBackDefinition(kPlace, m_Block, m_PalWork, &g_StageEdit.g_EditOriginal.m_pBlock);
 }
 
@@ -467,33 +407,17 @@ LRESULT cBlockPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
                 return 1;
             case PSN_APPLY:
-                if (sheet) g_LastSheetPage[0] = sheet->GetCurPage();
+                KeepSheetPage(sheet, 0);
                 CtrlsToData();
                 WriteBack();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, PSNRET_NOERROR);
                 return 1;
             case PSN_RESET:
-                if (sheet) g_LastSheetPage[0] = sheet->GetCurPage();
+                KeepSheetPage(sheet, 0);
                 return 1;
         }
     }
-    if (msg == WM_DESTROY && m_bInit) {
-        g_StageEdit.m_Conds = CondList().m_Clip;
-        m_bInit = 0;
-        if (g_StageEditor)
-            g_StageEditor->OnBlockSheetClosed();
-        else
-            g_WndRegistry.EnableAll(true);
-    }
-    const LRESULT r = DefMsgProc(hwnd, msg, wp, lp);
-    if (m_bInit && IsActive() && CondList().SelectAtPoint(m_ptPopup)) TrackPopup(CondList().m_hPopupMenu);
-    return r;
-}
-
-void SetNoLabel(cCtrl* label, int number) {
-    cString text;
-    text.Format("No.%d", number);
-    label->SetCaption(text.c_str());
+    return EndFirstPageMsg(*this, &m_bInit, CondList(), &cStageEditorDlg::OnBlockSheetClosed, hwnd, msg, wp, lp);
 }
 
 cVector<cEdBlock>& EditedBlockPalette() {

@@ -75,6 +75,8 @@ private:
     void UpdateGroup(int flag);
     void UpdateGroups();
     void ApplyInheritNow();
+    // A "継承→" box clicked (its flag already stored).
+    void OnInheritClicked(int flag);
     void OnSourceChanged();
     void OnSheetChanged();
     void OnMarkChanged();
@@ -84,15 +86,10 @@ private:
     // sheet) or for the mark number (on the mark sheet).
     void OnPick(bool mark);
     void RunHandlers(bool withSource);
-    void InsertCond();
-    void EditCond();
     void ShowNo();
     void Changed();
     cCtrlList<cEdCond>& CondList() { return m_Lists[0].m_Ctrl; }
 };
-
-// Sets the control's text to "No.<number>".
-void SetNoLabel(cCtrl* label, int number);
 
 // The block palette that the definition pages edit: the stage's or the
 // common palette, by the stage edit state's edit source.

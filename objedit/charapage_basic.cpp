@@ -45,6 +45,12 @@ const int kSpins[][2] = {{IDC_CB_FACTION, IDC_CB_FACTION_SPIN}, {IDC_CB_CHARAID,
                          {IDC_CB_STEPX, IDC_CB_STEPX_SPIN},     {IDC_CB_OFFSETY, IDC_CB_OFFSETY_SPIN},
                          {IDC_CB_STEPY, IDC_CB_STEPY_SPIN}};
 
+const cDefPageIds kIds = {IDC_CB_SOURCE,      IDC_CB_SOURCE_INDEX, kInheritFirst,      kGroupCount,
+                          IDC_CB_NO,          IDC_CB_PREV,         IDC_CB_NEXT,
+                          IDC_CB_COND_INSERT, IDC_CB_COND_EDIT,    IDC_CB_COND_DELETE, IDC_CB_CONDS};
+const cDefEditPlace<cEdChara> kPlace = {&cEdStage::m_PalCharas, &cEdCommonPalette::m_Charas, kLayerMaskChara,
+                                        &cEdStage::RefreshStageInheritChara, &cEdStage::RefreshInheritChara};
+
 }  // namespace
 
 void AppearCondText(cString* out, int index, const cEdCond* cond) { CondRowText(out, index, cond); }
@@ -66,10 +72,7 @@ cCharaPageBasic::cCharaPageBasic(int templateId, cDlg* parent, int kind, cWndReg
         cEdFlow flow;
         original->m_Flows.push_back(flow);
     }
-    if (DefEditTarget() == 1)
-        m_PalWork = g_Stage.m_PalCharas;
-    else if (DefEditTarget() == 2)
-        m_PalWork = g_CommonPalette.m_Charas;
+    TakePaletteWork(kPlace, &m_PalWork);
     m_Combos.resize(4);
     m_IndexCombo.resize(1);
     m_Bytes.resize(3);
@@ -117,28 +120,8 @@ void cCharaPageBasic::FillParams() {
 }
 
 void cCharaPageBasic::AttachAll(bool enter) {
-    if (enter) {
-        AddCtrls(m_Combos);
-        AddCtrls(m_IndexCombo);
-        AddCtrls(m_Bytes);
-        AddCtrls(m_Shorts);
-        AddCtrls(m_Strs);
-        AddCtrls(m_Checks);
-        AddCtrls(m_Inherits);
-        AddCtrls(m_Lists);
-        AddCtrls(m_Pictures);
-        AddCtrls(m_Buttons);
-        AddCtrls(m_Statics);
-    } else {
-        AttachCtrls(m_Combos);
-        AttachCtrls(m_IndexCombo);
-        AttachCtrls(m_Bytes);
-        AttachCtrls(m_Shorts);
-        AttachCtrls(m_Strs);
-        AttachCtrls(m_Checks);
-        AttachCtrls(m_Inherits);
-        AttachCtrls(m_Lists);
-    }
+    BindCtrlVectors(*this, enter, m_Combos, m_IndexCombo, m_Bytes, m_Shorts, m_Strs, m_Checks, m_Inherits, m_Lists);
+    if (enter) BindCtrlVectors(*this, true, m_Pictures, m_Buttons, m_Statics);
 }
 
 void cCharaPageBasic::BindRecord(const cEdChara& record) {
@@ -152,15 +135,7 @@ void cCharaPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
     AttachAll(true);
     SetExplicitKeys(CondList(), kAppearCondKeys);
     CondList().m_Clip = g_StageEdit.m_Conds;
-    if (DefEditTarget() == 2 || DefEditTarget() == 3) {
-        EnableId(IDC_CB_SOURCE, false);
-        EnableId(IDC_CB_SOURCE_INDEX, false);
-    }
-    if (DefEditsPaletteEntry()) {
-        ShowNo();
-    } else {
-        HideStepCtrls(m_hWnd, IDC_CB_NO, IDC_CB_PREV, IDC_CB_NEXT);
-    }
+    StartDefPage(m_hWnd, kIds, &m_Statics[0].m_Ctrl);
     EnableId(IDC_CB_PLAYER, false);
     DataToCtrls();
     UpdateGroups();
@@ -170,7 +145,7 @@ void cCharaPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
 }
 
 void cCharaPageBasic::ShowNo() {
-    SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]);
+    ShowEditedNo(&m_Statics[0].m_Ctrl);
 }
 
 void cCharaPageBasic::EnableId(int id, bool flag) {
@@ -207,19 +182,10 @@ void cCharaPageBasic::ApplyInheritNow() {
 
 void cCharaPageBasic::OnSourceChanged() {
     m_Combos[0].m_Ctrl.CtrlToData();
-    const int source = m_Chara.m_InheritKind;
-    if (source == 0) {
-        EnableId(IDC_CB_SOURCE_INDEX, false);
-        SetInheritBoxes(m_hWnd, kInheritFirst, kGroupCount, false);
-        // leaving every group to the record clears the other pages' flags too
-        for (int i = 0; i < static_cast<int>(m_Chara.m_bbInherit.size()); ++i) m_Chara.m_bbInherit[i] = 0;
+    // leaving every group to the record clears the other pages' flags too
+    if (!FollowInheritSource(m_hWnd, kIds, kPlace, m_Chara, m_IndexCombo[0].m_Ctrl, &m_IndexList, true)) {
         for (int i = 0; i < kGroupCount; ++i) UpdateGroup(i);
         RunHandlers(false);
-    } else {
-        if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_CB_SOURCE_INDEX, true);
-        SetInheritBoxes(m_hWnd, kInheritFirst, kGroupCount, true);
-        ListInheritIndex(m_IndexCombo[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Charas, g_Stage.m_PalCharas,
-                         m_Chara.m_InheritIndex);
     }
     if (DefEditTarget() == 0 || DefEditTarget() == 3) EnableId(kInheritFirst + 1, false);
     ApplyInheritNow();
@@ -234,9 +200,7 @@ void cCharaPageBasic::OnControlChanged() {
 void cCharaPageBasic::OnFaceChanged() { Draw(); }
 
 void cCharaPageBasic::OnInheritClicked(int flag) {
-    const bool on = IsDlgButtonChecked(m_hWnd, kInheritFirst + flag) == BST_CHECKED;
-    m_Chara.m_bbInherit[flag] = on ? 1 : 0;
-    if (on) ApplyInheritNow();
+    if (m_Chara.m_bbInherit[flag]) ApplyInheritNow();
     UpdateGroup(flag);
     if ((DefEditTarget() == 0 || DefEditTarget() == 3)) EnableId(kInheritFirst + 1, false);
     RunHandlers(false);
@@ -274,30 +238,11 @@ void EditAppearCond(cDlg* owner, cCtrlList<cEdCond>& list, cVector<cEdCond>& con
     }
 }
 
-void cCharaPageBasic::InsertCond() { InsertAppearCond(this, CondList(), m_Chara.m_AppearConds); }
-
-void cCharaPageBasic::EditCond() { EditAppearCond(this, CondList(), m_Chara.m_AppearConds); }
-
 void cCharaPageBasic::OnCommand(WPARAM wp, LPARAM lp) {
     cDlg::OnCommand(wp, lp);
-    const int id = LOWORD(wp);
-    const int code = HIWORD(wp);
     if (!m_bInit) return;
-    if (!RunCtrlHandler(this, m_Handlers, wp)) {
-        if (id >= kInheritFirst && id < kInheritFirst + kGroupCount && code == BN_CLICKED) {
-            OnInheritClicked(id - kInheritFirst);
-        } else if (id == IDC_CB_COND_INSERT || id == 40042 || id == 40033) {
-            InsertCond();
-        } else if (id == IDC_CB_COND_EDIT || (id == IDC_CB_CONDS && code == LBN_DBLCLK)) {
-            EditCond();
-        } else if (id == IDC_CB_COND_DELETE) {
-            CondList().Delete(-1, false);
-        } else if (id == IDC_CB_CONDS && code == LBN_SELCHANGE) {
-            CondList().OnSelChange();
-        } else if (CondList().OnAccelCommand(wp) || CondList().OnPopupCommand(wp)) {
-            CondList().Redraw();
-        }
-    }
+    if (!RunCtrlHandler(this, m_Handlers, wp))
+        RunFirstPageCommand(this, kIds, m_Chara, CondList(), wp, [this](int flag) { OnInheritClicked(flag); });
     RedrawList();
     Changed();
 }
@@ -307,9 +252,9 @@ void cCharaPageBasic::Changed() {
 }
 
 void cCharaPageBasic::Step(int step) {
-    if (!m_bInit || !DefEditsPaletteEntry() || !CanStepPaletteEntry(m_PalWork)) return;
-    CtrlsToData();
-    BindRecord(StepPaletteEntry(m_PalWork, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara));
+    if (!m_bInit || !StepDefPage(*this, &m_PalWork, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara,
+                                 [this](const cEdChara& r) { BindRecord(r); }))
+        return;
     DataToCtrls();
     ShowNo();
     CondList().SetCurSel(0, 1);
@@ -318,20 +263,14 @@ void cCharaPageBasic::Step(int step) {
 }
 
 void cCharaPageBasic::WriteBack() {
-    static const cDefEditPlace<cEdChara> kPlace = {&cEdStage::m_PalCharas, &cEdCommonPalette::m_Charas, kLayerMaskChara,
-                                                   &cEdStage::RefreshStageInheritChara, &cEdStage::RefreshInheritChara};
     WriteBackDefinition(kPlace, m_Chara, m_PalWork, &g_StageEdit.g_EditOriginal.m_pChara);
 }
 
 void cCharaPageBasic::Draw() {
     if (!m_bInit) return;
-    cCtrlPicture& pic = m_Pictures[0].m_Ctrl;
-    if (!pic.m_Offscreen.m_hDC) return;
     cEdChara shown = m_Chara;
-    shown.m_FaceRight = IsDlgButtonChecked(m_hWnd, IDC_CB_FACERIGHT) == BST_CHECKED ? 1 : 0;
-    pic.m_Offscreen.Clear(RGB(0, 0, 0));
-    DrawCharaIcon(&pic.m_Offscreen, 0, 0, shown, 0);
-    pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
+    shown.m_FaceRight = BoxChecked(m_hWnd, IDC_CB_FACERIGHT) ? 1 : 0;
+    PaintCharaPreviews(m_Pictures, shown);
 }
 
 LRESULT cCharaPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -340,8 +279,7 @@ LRESULT cCharaPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         cCharaDataSheet* sheet = dynamic_cast<cCharaDataSheet*>(m_lpSheet);
         switch (hdr->code) {
             case PSN_KILLACTIVE:
-                CtrlsToData();
-                if (cCharaDataSheet* open = OpenedCharaSheet()) open->CopyToOtherPages(m_Chara, m_nPageNo);
+                LeavePage();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, FALSE);
                 return 1;
             case PSN_SETACTIVE:
@@ -353,27 +291,14 @@ LRESULT cCharaPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
                 return 1;
             case PSN_APPLY:
-                if (sheet) {
-                    g_LastSheetPage[1] = sheet->GetCurPage();
-                    if (sheet->Page(sheet->GetCurPage()) == this) CtrlsToData();
-                }
+                TakeAppliedPage(*this, sheet, 1);
                 WriteBack();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, PSNRET_NOERROR);
                 return 1;
             case PSN_RESET:
-                if (sheet) g_LastSheetPage[1] = sheet->GetCurPage();
+                KeepSheetPage(sheet, 1);
                 return 1;
         }
     }
-    if (msg == WM_DESTROY && m_bInit) {
-        g_StageEdit.m_Conds = CondList().m_Clip;
-        m_bInit = 0;
-        if (g_StageEditor)
-            g_StageEditor->OnCharaSheetClosed();
-        else
-            g_WndRegistry.EnableAll(true);
-    }
-    const LRESULT r = DefMsgProc(hwnd, msg, wp, lp);
-    if (m_bInit && IsActive() && CondList().SelectAtPoint(m_ptPopup)) TrackPopup(CondList().m_hPopupMenu);
-    return r;
+    return EndFirstPageMsg(*this, &m_bInit, CondList(), &cStageEditorDlg::OnCharaSheetClosed, hwnd, msg, wp, lp);
 }

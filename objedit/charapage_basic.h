@@ -81,8 +81,6 @@ private:
     void UpdateGroups();
     void ControlRule();
     void RunHandlers(bool withSource);
-    void InsertCond();
-    void EditCond();
     void ShowNo();
     void Changed();
     void EnableId(int id, bool flag);

@@ -4,6 +4,7 @@
 #include "model/database.h"
 #include "model/graphic_kinds.h"
 #include "objedit/charapage_graphic_res.h"
+#include "objedit/defedit.h"
 #include "cmdedit/graphic_picker.h"
 
 namespace {
@@ -98,19 +99,7 @@ void cCharaPageGraphic::FillParams() {
 }
 
 void cCharaPageGraphic::AttachOwn(bool enter) {
-    if (enter) {
-        AddCtrls(m_Combos);
-        AddCtrls(m_Lists);
-        AddCtrls(m_Shorts);
-        AddCtrls(m_Bytes);
-        AddCtrls(m_Checks);
-    } else {
-        AttachCtrls(m_Combos);
-        AttachCtrls(m_Lists);
-        AttachCtrls(m_Shorts);
-        AttachCtrls(m_Bytes);
-        AttachCtrls(m_Checks);
-    }
+    BindCtrlVectors(*this, enter, m_Combos, m_Lists, m_Shorts, m_Bytes, m_Checks);
 }
 
 void cCharaPageGraphic::RunHandlers() {
@@ -213,12 +202,5 @@ cEdChara cCharaPageGraphic::Shown() {
 
 void cCharaPageGraphic::Draw() {
     if (!m_bInit) return;
-    const cEdChara shown = Shown();
-    for (cCtrlPictureItem& item : m_Pictures) {
-        cCtrlPicture& pic = item.m_Ctrl;
-        if (!pic.m_Offscreen.m_hDC) continue;
-        pic.m_Offscreen.Clear(RGB(0, 0, 0));
-        DrawCharaIcon(&pic.m_Offscreen, 0, 0, shown, 0);
-        if (pic.m_Screen.m_hDC) pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
-    }
+    PaintCharaPreviews(m_Pictures, Shown());
 }

@@ -3,6 +3,7 @@
 #include "app/services.h"
 #include "model/database.h"
 #include "objedit/charapage_status_res.h"
+#include "objedit/defedit.h"
 
 namespace {
 
@@ -80,21 +81,7 @@ void cCharaPageStatus::FillParams() {
 }
 
 void cCharaPageStatus::AttachOwn(bool enter) {
-    if (enter) {
-        AddCtrls(m_Combos);
-        AddCtrls(m_Lists);
-        AddCtrls(m_Ints);
-        AddCtrls(m_Shorts);
-        AddCtrls(m_Bytes);
-        AddCtrls(m_Checks);
-    } else {
-        AttachCtrls(m_Combos);
-        AttachCtrls(m_Lists);
-        AttachCtrls(m_Ints);
-        AttachCtrls(m_Shorts);
-        AttachCtrls(m_Bytes);
-        AttachCtrls(m_Checks);
-    }
+    BindCtrlVectors(*this, enter, m_Combos, m_Lists, m_Ints, m_Shorts, m_Bytes, m_Checks);
 }
 
 void cCharaPageStatus::RunHandlers() {
@@ -137,9 +124,5 @@ void cCharaPageStatus::OnGroupChanged() {
 
 void cCharaPageStatus::Draw() {
     if (!m_bInit) return;
-    cCtrlPicture& pic = m_Pictures[0].m_Ctrl;
-    if (!pic.m_Offscreen.m_hDC) return;
-    pic.m_Offscreen.Clear(RGB(0, 0, 0));
-    DrawCharaIcon(&pic.m_Offscreen, 0, 0, m_Chara, 0);
-    if (pic.m_Screen.m_hDC) pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
+    PaintCharaPreviews(m_Pictures, m_Chara);
 }

@@ -100,7 +100,7 @@ void cCharaSubPage::Refresh() {
     Draw();
 }
 
-void cCharaSubPage::ShowNo() { SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]); }
+void cCharaSubPage::ShowNo() { ShowEditedNo(&m_Statics[0].m_Ctrl); }
 
 void cCharaSubPage::Changed() {
     NotifySheetChanged(m_hSheet, m_hWnd);
@@ -120,14 +120,12 @@ void cCharaSubPage::OnInheritClicked(int index) {
 }
 
 void cCharaSubPage::Step(int step) {
-    if (!m_bInit || !DefEditsPaletteEntry()) return;
+    if (!m_bInit) return;
     cCharaDataSheet* sheet = OpenedCharaSheet();
-    if (!sheet || !sheet->m_pBasic) return;
-    cVector<cEdChara>& pal = sheet->m_pBasic->m_PalWork;
-    if (!CanStepPaletteEntry(pal)) return;
-    CtrlsToData();
-    BindRecord(StepPaletteEntry(pal, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara));
-    Refresh();
+    cVector<cEdChara>* work = sheet && sheet->m_pBasic ? &sheet->m_pBasic->m_PalWork : nullptr;
+    if (StepDefPage(*this, work, m_Chara, step, &g_StageEdit.g_EditOriginal.m_pChara,
+                    [this](const cEdChara& r) { BindRecord(r); }))
+        Refresh();
 }
 
 void cCharaSubPage::OnCommand(WPARAM wp, LPARAM lp) {
@@ -136,8 +134,8 @@ void cCharaSubPage::OnCommand(WPARAM wp, LPARAM lp) {
     const int id = LOWORD(wp);
     const int code = HIWORD(wp);
     bool done = false;
-    if (code == BN_CLICKED && (id == kPrevId || id == kNextId)) {
-        Step(id == kPrevId ? -1 : 1);
+    if (const int step = StepClicked(wp, kPrevId, kNextId)) {
+        Step(step);
         done = true;
     }
     for (int i = 0; !done && i < m_nGroups; ++i) {
@@ -155,8 +153,7 @@ LRESULT cCharaSubPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lp);
         switch (hdr->code) {
             case PSN_KILLACTIVE:
-                CtrlsToData();
-                if (cCharaDataSheet* open = OpenedCharaSheet()) open->CopyToOtherPages(m_Chara, m_nPageNo);
+                LeavePage();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, FALSE);
                 return 1;
             case PSN_SETACTIVE:

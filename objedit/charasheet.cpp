@@ -29,6 +29,11 @@ cPropSheet** CharaSheetHolder(int target) {
     }
 }
 
+void cCharaPage::LeavePage() {
+    CtrlsToData();
+    if (cCharaDataSheet* open = OpenedCharaSheet()) open->CopyToOtherPages(m_Chara, m_nPageNo);
+}
+
 cCharaDataSheet* OpenedCharaSheet() {
     cPropSheet* holders[3] = {g_StageCharaPalSheet, g_CommonCharaPalSheet, g_PrjOptionCharaSheet};
     for (cPropSheet* sheet : holders)

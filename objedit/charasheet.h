@@ -20,6 +20,9 @@ public:
     // Takes a copy of the record as the working copy and binds the
     // controls to it again.
     virtual void BindRecord(const cEdChara& record) = 0;
+    // Leaving the page: takes its controls into the working copy and hands
+    // the copy to the open sheet's other pages.
+    void LeavePage();
 
     int m_nPageNo;
     cEdChara m_Chara;

@@ -219,7 +219,7 @@ void cFlowPage::OnInitDialog(WPARAM wp, LPARAM lp) {
     m_bReady = 1;
 }
 
-void cFlowPage::ShowNo() { SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]); }
+void cFlowPage::ShowNo() { ShowEditedNo(&m_Statics[0].m_Ctrl); }
 
 void cFlowPage::ShowFlow() {
     m_bLoading = 1;
@@ -534,12 +534,8 @@ void cFlowPage::Changed() {
 }
 
 void cFlowPage::Draw() {
-    if (!m_bInit || m_Pictures.empty()) return;
-    cCtrlPicture& pic = m_Pictures[0].m_Ctrl;
-    if (!pic.m_Offscreen.m_hDC) return;
-    pic.m_Offscreen.Clear(RGB(0, 0, 0));
-    DrawCharaIcon(&pic.m_Offscreen, 0, 0, m_Chara, 0);
-    pic.m_Screen.Blt(0, 0, 32, 32, pic.m_Offscreen, 0, 0, 1);
+    if (!m_bInit) return;
+    PaintCharaPreviews(m_Pictures, m_Chara);
 }
 
 LRESULT cFlowPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -547,8 +543,7 @@ LRESULT cFlowPage::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lp);
         switch (hdr->code) {
             case PSN_KILLACTIVE:
-                CtrlsToData();
-                if (cCharaDataSheet* open = OpenedCharaSheet()) open->CopyToOtherPages(m_Chara, m_nPageNo);
+                LeavePage();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, FALSE);
                 return 1;
             case PSN_SETACTIVE:

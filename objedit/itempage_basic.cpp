@@ -37,6 +37,12 @@ const int kSpins[][2] = {{IDC_IB_OFFSET_X, IDC_IB_OFFSET_X_SPIN}, {IDC_IB_OFFSET
                          {IDC_IB_GRAPHIC, IDC_IB_GRAPHIC_SPIN},   {IDC_IB_FRAME, IDC_IB_FRAME_SPIN},
                          {IDC_IB_Z, IDC_IB_Z_SPIN},               {IDC_IB_MARK, IDC_IB_MARK_SPIN}};
 
+const cDefPageIds kIds = {IDC_IB_SOURCE,      IDC_IB_SOURCE_INDEX, IDC_IB_INHERIT0,    kGroupCount,
+                          IDC_IB_NO,          IDC_IB_PREV,         IDC_IB_NEXT,
+                          IDC_IB_COND_INSERT, IDC_IB_COND_EDIT,    IDC_IB_COND_DELETE, IDC_IB_CONDS};
+const cDefEditPlace<cEdItem> kPlace = {&cEdStage::m_PalItems, &cEdCommonPalette::m_Items, kLayerMaskItem,
+                                       &cEdStage::RefreshStageInheritItem, &cEdStage::RefreshInheritItem};
+
 const int kKindChara = 1;
 const int kKindOwnBmp = 4;
 const int kMarkSheet = 4;  // the picker's sheet of marks
@@ -58,10 +64,7 @@ const cString* SourceNames() {
 
 cItemPageBasic::cItemPageBasic(int templateId, cDlg* parent, int kind, cWndRegistry* registry)
     : cItemPage(templateId, parent, kind, registry, 0) {
-    if (DefEditTarget() == 1)
-        m_PalWork = g_Stage.m_PalItems;
-    else if (DefEditTarget() == 2)
-        m_PalWork = g_CommonPalette.m_Items;
+    TakePaletteWork(kPlace, &m_PalWork);
     m_Combos.resize(kComboCount);
     m_IndexCombos.resize(1);
     m_Shorts.resize(kShortCount);
@@ -106,37 +109,13 @@ void cItemPageBasic::Bind() {
 }
 
 void cItemPageBasic::Attach(bool first) {
-    if (first) {
-        if (SourceNames()) AddCtrls(m_Combos);
-        else for (int i = kComboJudge; i < kComboCount; ++i) AddCtrl(m_Combos[i]);
-        AddCtrls(m_IndexCombos);
-        AddCtrls(m_Shorts);
-        AddCtrls(m_Bytes);
-        AddCtrls(m_Strs);
-        AddCtrls(m_Checks);
-        AddCtrls(m_Inherits);
-        AddCtrls(m_Lists);
-        AddCtrls(m_Pictures);
-        AddCtrls(m_Buttons);
-        AddCtrls(m_Statics);
-        return;
+    if (SourceNames()) {
+        BindCtrlVectors(*this, first, m_Combos);
+    } else {
+        for (int i = kComboJudge; i < kComboCount; ++i) first ? AddCtrl(m_Combos[i]) : AttachCtrl(m_Combos[i]);
     }
-    if (SourceNames()) AttachCtrls(m_Combos);
-    else for (int i = kComboJudge; i < kComboCount; ++i) AttachCtrl(m_Combos[i]);
-    AttachCtrls(m_IndexCombos);
-    AttachCtrls(m_Shorts);
-    AttachCtrls(m_Bytes);
-    AttachCtrls(m_Strs);
-    AttachCtrls(m_Checks);
-    AttachCtrls(m_Inherits);
-    AttachCtrls(m_Lists);
-}
-
-void cItemPageBasic::Load(const cEdItem* record) {
-    if (!record) return;
-    if (record != &m_Item) m_Item = *record;
-    Bind();
-    if (m_hWnd && m_bInit) Attach(false);
+    BindCtrlVectors(*this, first, m_IndexCombos, m_Shorts, m_Bytes, m_Strs, m_Checks, m_Inherits, m_Lists);
+    if (first) BindCtrlVectors(*this, true, m_Pictures, m_Buttons, m_Statics);
 }
 
 void cItemPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
@@ -146,15 +125,7 @@ void cItemPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
     SetExplicitKeys(CondList(), kAppearCondKeys);
     CondList().m_Clip = g_StageEdit.m_Conds;
     CondList().SetCurSel(0, 1);
-    if (DefEditTarget() == 2 || DefEditTarget() == 3) {
-        EnableId(IDC_IB_SOURCE, false);
-        EnableId(IDC_IB_SOURCE_INDEX, false);
-    }
-    if (DefEditsPaletteEntry()) {
-        ShowNo();
-    } else {
-        HideStepCtrls(m_hWnd, IDC_IB_NO, IDC_IB_PREV, IDC_IB_NEXT);
-    }
+    StartDefPage(m_hWnd, kIds, &m_Statics[0].m_Ctrl);
     DataToCtrls();
     UpdateGroups();
     m_bInit = 1;
@@ -162,7 +133,7 @@ void cItemPageBasic::OnInitDialog(WPARAM wp, LPARAM lp) {
     m_bReady = 1;
 }
 
-void cItemPageBasic::ShowNo() { SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]); }
+void cItemPageBasic::ShowNo() { ShowEditedNo(&m_Statics[0].m_Ctrl); }
 
 void cItemPageBasic::Changed() {
     NotifySheetChanged(m_hSheet, m_hWnd);
@@ -194,19 +165,9 @@ void cItemPageBasic::ApplyInherit() {
 void cItemPageBasic::OnInheritSourceChanged() {
     if (!SourceNames()) return;
     m_Combos[kComboSource].m_Ctrl.CtrlToData();
-    const int source = m_Item.m_InheritKind;
-    if (source == 0) {
-        EnableId(IDC_IB_SOURCE_INDEX, false);
-        SetInheritBoxes(m_hWnd, IDC_IB_INHERIT0, kGroupCount, false);
-        // the effect page's groups go with them
-        for (int i = 0; i < static_cast<int>(m_Item.m_bbInherit.size()); ++i) m_Item.m_bbInherit[i] = 0;
+    // without a source the effect page's groups go with this page's
+    if (!FollowInheritSource(m_hWnd, kIds, kPlace, m_Item, m_IndexCombos[0].m_Ctrl, &m_IndexList, true))
         UpdateGroups();
-    } else {
-        if (DefEditTarget() != 2 && DefEditTarget() != 3) EnableId(IDC_IB_SOURCE_INDEX, true);
-        SetInheritBoxes(m_hWnd, IDC_IB_INHERIT0, kGroupCount, true);
-        ListInheritIndex(m_IndexCombos[0].m_Ctrl, &m_IndexList, source, g_CommonPalette.m_Items, g_Stage.m_PalItems,
-                         m_Item.m_InheritIndex);
-    }
     ApplyInherit();
 }
 
@@ -280,10 +241,8 @@ void cItemPageBasic::OnCommand(WPARAM wp, LPARAM lp) {
     if (RefuseDistancePaste(CondList(), id)) return;
     switch (id) {
         case IDC_IB_PREV:
-            if (code == BN_CLICKED) Step(-1);
-            break;
         case IDC_IB_NEXT:
-            if (code == BN_CLICKED) Step(1);
+            if (const int step = StepClicked(wp, IDC_IB_PREV, IDC_IB_NEXT)) Step(step);
             break;
         case IDC_IB_SOURCE:
             if (code == CBN_SELCHANGE) {
@@ -314,42 +273,24 @@ void cItemPageBasic::OnCommand(WPARAM wp, LPARAM lp) {
         case IDC_IB_MARK_PICK:
             if (code == BN_CLICKED) OnPickMark();
             break;
-        case IDC_IB_COND_INSERT:
-        case ID_POP_INSERT:
-        case ID_ACC_INSERT:
-            InsertAppearCond(this, CondList(), m_Item.m_AppearConds);
-            break;
-        case IDC_IB_COND_EDIT:
-            EditAppearCond(this, CondList(), m_Item.m_AppearConds);
-            break;
-        case IDC_IB_COND_DELETE:
-            CondList().Delete(-1, false);
-            break;
-        case IDC_IB_CONDS:
-            if (code == LBN_SELCHANGE) CondList().OnSelChange();
-            if (code == LBN_DBLCLK) EditAppearCond(this, CondList(), m_Item.m_AppearConds);
-            break;
         default:
-            if (id >= IDC_IB_INHERIT0 && id < IDC_IB_INHERIT0 + kGroupCount && code == BN_CLICKED) {
-                const int flag = id - IDC_IB_INHERIT0;
-                const bool on = GroupChecked(m_hWnd, flag);
-                m_Item.m_bbInherit[flag] = on ? 1 : 0;
-                if (on) ApplyInherit();
-                UpdateGroup(flag);
-                RunChangeHandlers(false);
-            } else if (CondList().OnAccelCommand(wp) || CondList().OnPopupCommand(wp)) {
-                CondList().Redraw();
-            }
+            RunFirstPageCommand(this, kIds, m_Item, CondList(), wp, [this](int flag) { OnInheritClicked(flag); });
             break;
     }
     RedrawList();
     Changed();
 }
 
+void cItemPageBasic::OnInheritClicked(int flag) {
+    if (m_Item.m_bbInherit[flag]) ApplyInherit();
+    UpdateGroup(flag);
+    RunChangeHandlers(false);
+}
+
 void cItemPageBasic::Step(int step) {
-    if (!m_bInit || !DefEditsPaletteEntry() || !CanStepPaletteEntry(m_PalWork)) return;
-    CtrlsToData();
-    Load(&StepPaletteEntry(m_PalWork, m_Item, step, &g_StageEdit.g_EditOriginal.m_pItem));
+    if (!m_bInit || !StepDefPage(*this, &m_PalWork, m_Item, step, &g_StageEdit.g_EditOriginal.m_pItem,
+                                 [this](const cEdItem& r) { Load(&r); }))
+        return;
     DataToCtrls();
     ShowNo();
     CondList().SetCurSel(0, 1);
@@ -358,8 +299,6 @@ void cItemPageBasic::Step(int step) {
 }
 
 void cItemPageBasic::WriteBack() {
-    static const cDefEditPlace<cEdItem> kPlace = {&cEdStage::m_PalItems, &cEdCommonPalette::m_Items, kLayerMaskItem,
-                                                  &cEdStage::RefreshStageInheritItem, &cEdStage::RefreshInheritItem};
     WriteBackDefinition(kPlace, m_Item, m_PalWork, &g_StageEdit.g_EditOriginal.m_pItem);
 }
 
@@ -383,8 +322,7 @@ LRESULT cItemPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         cPropSheet* sheet = m_lpSheet;
         switch (hdr->code) {
             case PSN_KILLACTIVE:
-                CtrlsToData();
-                if (cItemDataSheet* open = OpenedItemSheet()) open->CopyToOtherPage(m_Item, 0);
+                LeavePage();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, FALSE);
                 return 1;
             case PSN_SETACTIVE:
@@ -398,15 +336,12 @@ LRESULT cItemPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
                 return 1;
             case PSN_APPLY:
-                if (sheet) {
-                    g_LastSheetPage[2] = sheet->GetCurPage();
-                    if (sheet->Page(sheet->GetCurPage()) == this) CtrlsToData();
-                }
+                TakeAppliedPage(*this, sheet, 2);
                 WriteBack();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, PSNRET_NOERROR);
                 return 1;
             case PSN_RESET:
-                if (sheet) g_LastSheetPage[2] = sheet->GetCurPage();
+                KeepSheetPage(sheet, 2);
                 return 1;
         }
     }
@@ -414,15 +349,5 @@ LRESULT cItemPageBasic::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Close(0);
         return 1;
     }
-    if (msg == WM_DESTROY && m_bInit) {
-        g_StageEdit.m_Conds = CondList().m_Clip;
-        m_bInit = 0;
-        if (g_StageEditor)
-            g_StageEditor->OnItemSheetClosed();
-        else
-            g_WndRegistry.EnableAll(true);
-    }
-    const LRESULT r = DefMsgProc(hwnd, msg, wp, lp);
-    if (m_bInit && IsActive() && CondList().SelectAtPoint(m_ptPopup)) TrackPopup(CondList().m_hPopupMenu);
-    return r;
+    return EndFirstPageMsg(*this, &m_bInit, CondList(), &cStageEditorDlg::OnItemSheetClosed, hwnd, msg, wp, lp);
 }

@@ -30,9 +30,6 @@ public:
     void OnCommand(WPARAM wp, LPARAM lp) override;
     void Draw() override;
 
-    // Copies the record into the working copy and binds the controls to it
-    // again; nothing for null.
-    void Load(const cEdItem* record);
     // Steps to the previous (-1) or next (+1) palette entry.
     void Step(int step);
     // Writes the working copy back by the edit target.
@@ -51,17 +48,20 @@ public:
     cVector<cCtrlPictureItem> m_Pictures;
     cVector<cCtrlButtonItem> m_Buttons;
     cVector<cCtrlStaticItem> m_Statics;
-    int m_bInit = 0;
 
     cCtrlList<cEdCond>& CondList() { return m_Lists[0].m_Ctrl; }
 
+protected:
+    void Bind() override;
+    void Attach(bool first) override;
+
 private:
-    void Bind();
-    void Attach(bool first);
     void EnableId(int id, bool flag);
     void UpdateGroup(int flag);
     void UpdateGroups();
     void ApplyInherit();
+    // A "継承→" box clicked (its flag already stored).
+    void OnInheritClicked(int flag);
     void OnInheritSourceChanged();
     void OnGraphicKindChanged();
     void OnMarkChanged();

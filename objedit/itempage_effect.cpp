@@ -80,29 +80,8 @@ void cItemPageEffect::Bind() {
 }
 
 void cItemPageEffect::Attach(bool first) {
-    if (first) {
-        AddCtrls(m_Combos);
-        AddCtrls(m_SoundCombo);
-        AddCtrls(m_Checks);
-        AddCtrls(m_Inherits);
-        AddCtrls(m_Lists);
-        AddCtrls(m_Pictures);
-        AddCtrls(m_Buttons);
-        AddCtrls(m_Statics);
-        return;
-    }
-    AttachCtrls(m_Combos);
-    AttachCtrls(m_SoundCombo);
-    AttachCtrls(m_Checks);
-    AttachCtrls(m_Inherits);
-    AttachCtrls(m_Lists);
-}
-
-void cItemPageEffect::Load(const cEdItem* record) {
-    if (!record) return;
-    if (record != &m_Item) m_Item = *record;
-    Bind();
-    if (m_hWnd && m_bInit) Attach(false);
+    BindCtrlVectors(*this, first, m_Combos, m_SoundCombo, m_Checks, m_Inherits, m_Lists);
+    if (first) BindCtrlVectors(*this, true, m_Pictures, m_Buttons, m_Statics);
 }
 
 void cItemPageEffect::OnInitDialog(WPARAM wp, LPARAM lp) {
@@ -111,11 +90,7 @@ void cItemPageEffect::OnInitDialog(WPARAM wp, LPARAM lp) {
     Attach(true);
     SetExplicitKeys(CmdList(), kAppearCondKeys);
     CmdList().m_Clip = g_StageEdit.m_Commands2;
-    if (DefEditsPaletteEntry()) {
-        ShowNo();
-    } else {
-        HideStepCtrls(m_hWnd, IDC_IE_NO, IDC_IE_PREV, IDC_IE_NEXT);
-    }
+    ShowStepCtrls(m_hWnd, &m_Statics[0].m_Ctrl, IDC_IE_NO, IDC_IE_PREV, IDC_IE_NEXT);
     DataToCtrls();
     CmdList().SetCurSel(0, 1);
     UpdateGroups();
@@ -124,7 +99,7 @@ void cItemPageEffect::OnInitDialog(WPARAM wp, LPARAM lp) {
     m_bReady = 1;
 }
 
-void cItemPageEffect::ShowNo() { SetNoLabel(&m_Statics[0].m_Ctrl, g_StageEdit.g_EditSource[1]); }
+void cItemPageEffect::ShowNo() { ShowEditedNo(&m_Statics[0].m_Ctrl); }
 
 void cItemPageEffect::Changed() {
     NotifySheetChanged(m_hSheet, m_hWnd);
@@ -186,10 +161,8 @@ void cItemPageEffect::OnCommand(WPARAM wp, LPARAM lp) {
     const int code = HIWORD(wp);
     switch (id) {
         case IDC_IE_PREV:
-            if (code == BN_CLICKED) Step(-1);
-            break;
         case IDC_IE_NEXT:
-            if (code == BN_CLICKED) Step(1);
+            if (const int step = StepClicked(wp, IDC_IE_PREV, IDC_IE_NEXT)) Step(step);
             break;
         case IDC_IE_CMDS:
             if (code == LBN_SELCHANGE) CmdList().OnSelChange();
@@ -210,11 +183,10 @@ void cItemPageEffect::OnCommand(WPARAM wp, LPARAM lp) {
             if (code == CBN_SELCHANGE) PlayComboSound(m_hWnd, m_SoundCombo, IDC_IE_SOUND);
             break;
         default:
-            if (id >= IDC_IE_INHERIT0 && id < IDC_IE_INHERIT0 + kGroupCount && code == BN_CLICKED) {
-                const int box = id - IDC_IE_INHERIT0;
-                const bool on = BoxChecked(m_hWnd, id);
-                m_Item.m_bbInherit[kFirstFlag + box] = on ? 1 : 0;
-                if (on) ApplyInherit();
+            if (const int box =
+                    TakeInheritClick(m_hWnd, wp, IDC_IE_INHERIT0, kGroupCount, m_Item.m_bbInherit, kFirstFlag);
+                box >= 0) {
+                if (m_Item.m_bbInherit[kFirstFlag + box]) ApplyInherit();
                 UpdateGroups();
                 EnableInheritBoxes();
             } else if (CmdList().OnAccelCommand(wp) || CmdList().OnPopupCommand(wp)) {
@@ -227,10 +199,9 @@ void cItemPageEffect::OnCommand(WPARAM wp, LPARAM lp) {
 }
 
 void cItemPageEffect::Step(int step) {
-    cVector<cEdItem>* work = PaletteWork();
-    if (!m_bInit || !DefEditsPaletteEntry() || !work || !CanStepPaletteEntry(*work)) return;
-    CtrlsToData();
-    Load(&StepPaletteEntry(*work, m_Item, step, &g_StageEdit.g_EditOriginal.m_pItem));
+    if (!m_bInit || !StepDefPage(*this, PaletteWork(), m_Item, step, &g_StageEdit.g_EditOriginal.m_pItem,
+                                 [this](const cEdItem& r) { Load(&r); }))
+        return;
     ShowNo();
     CmdList().SetCurSel(0, 1);
     DataToCtrls();
@@ -251,8 +222,7 @@ LRESULT cItemPageEffect::MsgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lp);
         switch (hdr->code) {
             case PSN_KILLACTIVE:
-                CtrlsToData();
-                if (cItemDataSheet* open = OpenedItemSheet()) open->CopyToOtherPage(m_Item, 1);
+                LeavePage();
                 SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, FALSE);
                 return 1;
             case PSN_SETACTIVE:

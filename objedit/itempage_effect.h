@@ -27,9 +27,6 @@ public:
     void OnCommand(WPARAM wp, LPARAM lp) override;
     void Draw() override;
 
-    // Copies the record into the working copy and binds the controls to it
-    // again; nothing for null.
-    void Load(const cEdItem* record);
     // Steps to the previous (-1) or next (+1) entry of the basic page's
     // palette working copy.
     void Step(int step);
@@ -46,11 +43,12 @@ public:
     cVector<cCtrlPictureItem> m_Pictures;
     cVector<cCtrlButtonItem> m_Buttons;
     cVector<cCtrlStaticItem> m_Statics;
-    int m_bInit = 0;
+
+protected:
+    void Bind() override;
+    void Attach(bool first) override;
 
 private:
-    void Bind();
-    void Attach(bool first);
     void UpdateGroups();
     void EnableInheritBoxes();
     void ApplyInherit();

@@ -44,6 +44,18 @@ cPropSheet** ItemSheetHolder(int target) {
     }
 }
 
+void cItemPage::Load(const cEdItem* record) {
+    if (!record) return;
+    if (record != &m_Item) m_Item = *record;
+    Bind();
+    if (m_hWnd && m_bInit) Attach(false);
+}
+
+void cItemPage::LeavePage() {
+    CtrlsToData();
+    if (cItemDataSheet* open = OpenedItemSheet()) open->CopyToOtherPage(m_Item, m_nPageNo);
+}
+
 cItemDataSheet* OpenedItemSheet() {
     cPropSheet* holders[3] = {g_StageItemPalSheet, g_CommonItemPalSheet, g_PrjOptionItemSheet};
     for (cPropSheet* sheet : holders)

@@ -20,9 +20,23 @@ class cItemPage : public cDlg {
 public:
     cItemPage(int templateId, cDlg* parent, int kind, cWndRegistry* registry, int pageNo)
         : cDlg(templateId, parent, kind, registry), m_nPageNo(pageNo) {}
+    // Copies the record into the working copy and binds the controls to it
+    // again; nothing for null.
+    void Load(const cEdItem* record);
+    // Leaving the page: takes its controls into the working copy and hands
+    // the copy to the open sheet's other page.
+    void LeavePage();
 
     int m_nPageNo;
     cEdItem m_Item;  // the working copy
+    int m_bInit = 0;  // the page window is set up
+
+protected:
+    // Points the page's parameter records at the working copy.
+    virtual void Bind() = 0;
+    // Binds the page's items to its controls; first also enters them into
+    // the page's control list.
+    virtual void Attach(bool first) = 0;
 };
 
 class cItemDataSheet : public cPropSheet {
