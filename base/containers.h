@@ -91,10 +91,7 @@ public:
         for (int i = 0; i < static_cast<int>(Base::size()); ++i) (*this)[i] = value;
     }
 
-    void Reset(int n) {
-        Base::clear();
-        if (n > 0) Base::resize(static_cast<size_t>(n), T());
-    }
+    void Reset(int n) { Base::assign(n > 0 ? static_cast<size_t>(n) : 0, T()); }
 
     // Record-file operations (record.h): a vector of records as a whole-file
     // body, and a vector of plain values.

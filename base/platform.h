@@ -4,6 +4,9 @@
 // platform_native.cpp.
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
+
 // How the checked containers make the application close after a bad index.
 enum eCloseMode {
     kClosePost,     // post WM_CLOSE to the application window (base library)
@@ -26,8 +29,10 @@ bool ReplaceFileWith(const char* tmp, const char* target);
 bool LinkFile(const char* existing, const char* link);
 
 // Opens a file with a Windows-style path (backslashes).
-#include <cstdio>
 FILE* OpenFile(const char* path, const char* mode);
+// Moves an open file's position to byte pos from its start (also past 2 GiB);
+// false when that fails.
+bool SeekFileTo(FILE* f, uint64_t pos);
 int RemoveFile(const char* path);
 // Creates one folder. True when the folder is there afterwards (also when it
 // already was).
@@ -44,7 +49,6 @@ void LockLogs();
 void UnlockLogs();
 
 // Milliseconds of the system's multimedia clock (wraps after 49.7 days).
-#include <cstdint>
 uint32_t MilliClock();
 
 // Size of the primary screen in pixels. Hosts without a screen report

@@ -56,6 +56,10 @@ FILE* OpenFile(const char* path, const char* mode) {
     return fopen(HostPath(path).c_str(), mode);
 }
 
+bool SeekFileTo(FILE* f, uint64_t pos) {
+    return pos <= static_cast<uint64_t>(INT64_MAX) && fseeko(f, static_cast<off_t>(pos), SEEK_SET) == 0;
+}
+
 int RemoveFile(const char* path) {
     return remove(HostPath(path).c_str());
 }

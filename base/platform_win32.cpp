@@ -51,6 +51,10 @@ FILE* OpenFile(const char* path, const char* mode) {
     return fopen(path, mode);
 }
 
+bool SeekFileTo(FILE* f, uint64_t pos) {
+    return pos <= static_cast<uint64_t>(INT64_MAX) && _fseeki64(f, static_cast<__int64>(pos), SEEK_SET) == 0;
+}
+
 int RemoveFile(const char* path) {
     return DeleteFileA(path) ? 0 : -1;
 }

@@ -71,6 +71,8 @@ cRecFile* cRecFile::OpenFileWrite(const char* path) {
     // The file's own buffer is not used: whole blocks of m_Buf go out.
     setvbuf(fp, nullptr, _IONBF, 0);
     f->m_Buf.resize(kBufferSize);
+    f->m_WCur = &f->m_Buf[0];
+    f->m_WEnd = f->m_WCur + f->m_Buf.size();
     return f;
 }
 
@@ -93,8 +95,10 @@ cRecFile* cRecFile::OpenMemoryWrite() {
 void cRecFile::Fail(const char* why) {
     if (!m_Failed && why) ReportLog("record file: %s", why);
     m_Failed = true;
-    // nothing more is at hand: every later read takes the slow path and fails
+    // nothing more is at hand: every later read or write takes the slow path
+    // and fails
     m_Cur = m_End = nullptr;
+    m_WCur = m_WEnd = nullptr;
 }
 
 void cRecFile::CheckStop() {
@@ -154,43 +158,77 @@ bool cRecFile::ReadBytesSlow(void* dst, size_t n) {
     return true;
 }
 
-bool cRecFile::WriteBytes(const void* src, size_t n) {
+bool cRecFile::WriteBytesSlow(const void* src, size_t n) {
     if (m_Failed || !m_Writing) return false;
     if (m_ToMemory) {
         m_Mem.append(static_cast<const char*>(src), n);
         return true;
     }
-    if (m_BufLen + n <= m_Buf.size()) {
-        if (n) memcpy(&m_Buf[m_BufLen], src, n);
-        m_BufLen += n;
-        return true;
-    }
+    if (!m_WCur) return false;  // closed
+    // the buffer is too full for these bytes
     if (!Flush()) return false;
     if (n >= m_Buf.size()) {
         if (fwrite(src, 1, n, m_File) != n) {
             Fail("a write failed");
             return false;
         }
+        m_Flushed += n;
         return true;
     }
-    memcpy(&m_Buf[0], src, n);
-    m_BufLen = n;
+    memcpy(m_WCur, src, n);
+    m_WCur += n;
     return true;
 }
 
 bool cRecFile::Flush() {
-    if (!m_File || !m_Writing || m_BufLen == 0) return !m_Failed;
-    const size_t n = m_BufLen;
-    m_BufLen = 0;
-    if (fwrite(&m_Buf[0], 1, n, m_File) != n) {
+    if (!m_File || !m_Writing || m_Failed || !m_WCur) return !m_Failed;
+    char* buf = &m_Buf[0];
+    const size_t n = static_cast<size_t>(m_WCur - buf);
+    if (n == 0) return true;
+    m_WCur = buf;
+    if (fwrite(buf, 1, n, m_File) != n) {
         Fail("a write failed");
         return false;
     }
-    return !m_Failed;
+    m_Flushed += n;
+    return true;
 }
 
-bool cRecFile::WriteInt(int32_t value) {
-    return WriteBytes(&value, sizeof value);
+bool cRecFile::MakeRoom(size_t n) {
+    if (!m_WCur || n > m_Buf.size()) return false;
+    return Flush();
+}
+
+uint64_t cRecFile::WritePos() const {
+    if (m_ToMemory) return m_Mem.size();
+    if (!m_WCur) return m_Flushed;
+    return m_Flushed + static_cast<uint64_t>(m_WCur - m_Buf.data());
+}
+
+bool cRecFile::PatchInt(uint64_t pos, int32_t value) {
+    if (m_Failed || !m_Writing) return false;
+    if (pos + sizeof value > WritePos()) {
+        Fail("a patch past the bytes written");
+        return false;
+    }
+    if (m_ToMemory) {
+        memcpy(&m_Mem[static_cast<size_t>(pos)], &value, sizeof value);
+        return true;
+    }
+    // Bytes still in the buffer are patched there; bytes already out (a
+    // write is never split, so all four of them) are written again in
+    // place, and the file goes on at its end.
+    if (pos >= m_Flushed) {
+        memcpy(&m_Buf[static_cast<size_t>(pos - m_Flushed)], &value, sizeof value);
+        return true;
+    }
+    if (!Flush()) return false;
+    if (!SeekFileTo(m_File, pos) || fwrite(&value, 1, sizeof value, m_File) != sizeof value ||
+        !SeekFileTo(m_File, m_Flushed)) {
+        Fail("a write failed");
+        return false;
+    }
+    return true;
 }
 
 bool cRecFile::WriteZeros(size_t n) {
@@ -213,6 +251,8 @@ bool cRecFile::Close() {
         return !m_Failed;
     }
     if (!m_Failed) Flush();
+    // nothing more goes into the buffer
+    m_WCur = m_WEnd = nullptr;
     bool ok = !m_Failed;
     if (fflush(m_File) != 0 || ferror(m_File)) ok = false;
     if (fclose(m_File) != 0) ok = false;

@@ -79,9 +79,33 @@ public:
     uint64_t Remaining() const { return m_Size - m_Pos; }
 
     // Writing. A failed write marks the file failed; later writes do nothing.
-    bool WriteBytes(const void* src, size_t n);
-    bool WriteInt(int32_t value);
+    bool WriteBytes(const void* src, size_t n) {
+        // Most writes are a few bytes that the write buffer still has room
+        // for (a memory file and a failed file have no room).
+        if (m_WCur && static_cast<size_t>(m_WEnd - m_WCur) >= n) {
+            if (n) memcpy(m_WCur, src, n);
+            m_WCur += n;
+            return true;
+        }
+        return WriteBytesSlow(src, n);
+    }
+    bool WriteInt(int32_t value) { return WriteBytes(&value, sizeof value); }
+    // Room for the next n bytes of a file, which the caller fills at once;
+    // null when the write buffer cannot hold them in one piece (or the file
+    // is a memory file or failed): the caller then writes them with
+    // WriteBytes.
+    char* TakeRoom(size_t n) {
+        if (static_cast<size_t>(m_WEnd - m_WCur) < n && !MakeRoom(n)) return nullptr;
+        char* p = m_WCur;
+        m_WCur += n;
+        return p;
+    }
     bool WriteZeros(size_t n);
+    // Bytes written so far, the version word included.
+    uint64_t WritePos() const;
+    // Writes value over the 4 bytes written at pos (a count known only after
+    // what follows it); false, and the file failed, when that does not work.
+    bool PatchInt(uint64_t pos, int32_t value);
 
     // Marks the file failed and notes why in the report log.
     void Fail(const char* why);
@@ -110,6 +134,10 @@ public:
 private:
     cRecFile() = default;
     bool ReadBytesSlow(void* dst, size_t n);
+    bool WriteBytesSlow(const void* src, size_t n);
+    // Writes out the buffer so that it has room for n bytes; false when it
+    // cannot.
+    bool MakeRoom(size_t n);
     // Makes at least n bytes (n <= buffer size) at hand in the read buffer;
     // false when the file ends first.
     bool Fill(size_t n);
@@ -134,7 +162,12 @@ private:
     uint64_t m_Size = 0;
     uint64_t m_Pos = 0;
     std::string m_Buf;       // file read or write buffer
-    size_t m_BufLen = 0;     // bytes waiting in the write buffer
+    // writing a file: the room left in m_Buf runs from m_WCur to m_WEnd
+    // (what lies before m_WCur waits to go out); both null otherwise, once
+    // the file failed and once it is closed
+    char* m_WCur = nullptr;
+    char* m_WEnd = nullptr;
+    uint64_t m_Flushed = 0;  // bytes of a file written out
     StopCheck m_StopCheck = nullptr;
     const void* m_StopArg = nullptr;
     // writing

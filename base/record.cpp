@@ -60,6 +60,8 @@ struct cDeclTable {
     // fieldBytes[i]: the bytes of the first i fields in a file
     std::vector<size_t> fieldBytes;
     std::vector<cDeclRun> runs;
+    // some bytes of the fields belong to no run (fields read and discarded)
+    bool gaps = false;
 };
 
 namespace {
@@ -141,6 +143,9 @@ void cSerialRecord::SelectVersion(uint32_t version) const {
         bytes += n;
         table->fieldBytes.push_back(bytes);
     }
+    size_t covered = 0;
+    for (const cDeclRun& run : table->runs) covered += run.bytes;
+    table->gaps = covered != bytes;
     m_Decl = table.get();
     DeclCache()[key] = table.release();
     slot.store(m_Decl, std::memory_order_release);
@@ -217,6 +222,17 @@ inline size_t FieldBytes(const cDeclField& d) {
     return static_cast<size_t>(d.width) * static_cast<size_t>(d.count);
 }
 
+// The bytes of one run; the usual single fields without a call.
+inline void CopyRun(void* dst, const void* src, size_t n) {
+    switch (n) {
+        case 1: memcpy(dst, src, 1); break;
+        case 2: memcpy(dst, src, 2); break;
+        case 4: memcpy(dst, src, 4); break;
+        case 8: memcpy(dst, src, 8); break;
+        default: memcpy(dst, src, n); break;
+    }
+}
+
 void StripCR(cString* s) {
     s->erase(std::remove(s->begin(), s->end(), '\r'), s->end());
 }
@@ -264,7 +280,7 @@ void cSerialRecord::ReadFields(cRecFile* f, size_t n, size_t need) {
     for (const cDeclRun& r : decl->runs) {
         if (r.fileOffset >= limit) break;
         const size_t bytes = r.fileOffset + r.bytes <= limit ? r.bytes : limit - r.fileOffset;
-        memcpy(base + r.offset, src + r.fileOffset, bytes);
+        CopyRun(base + r.offset, src + r.fileOffset, bytes);
     }
 }
 
@@ -312,17 +328,26 @@ void cSerialRecord::ReadStrings(cRecFile* f) {
 void cSerialRecord::Write(cRecFile* f) {
     SelectVersion(g_DataVersion);
     const cDeclTable* decl = m_Decl;
-    f->WriteInt(static_cast<int32_t>(decl->fields.size()));
+    const int32_t count = static_cast<int32_t>(decl->fields.size());
+    const size_t bytes = decl->fieldBytes.back();
     // the fields' own bytes piece by piece, zeros for the fields that only
     // older versions used
     const char* base = reinterpret_cast<const char*>(this);
-    size_t written = 0;
-    for (const cDeclRun& r : decl->runs) {
-        if (r.fileOffset > written) f->WriteZeros(r.fileOffset - written);
-        f->WriteBytes(base + r.offset, r.bytes);
-        written = r.fileOffset + r.bytes;
+    if (char* out = f->TakeRoom(sizeof count + bytes)) {
+        memcpy(out, &count, sizeof count);
+        out += sizeof count;
+        if (decl->gaps) memset(out, 0, bytes);
+        for (const cDeclRun& r : decl->runs) CopyRun(out + r.fileOffset, base + r.offset, r.bytes);
+    } else {
+        f->WriteInt(count);
+        size_t written = 0;
+        for (const cDeclRun& r : decl->runs) {
+            if (r.fileOffset > written) f->WriteZeros(r.fileOffset - written);
+            f->WriteBytes(base + r.offset, r.bytes);
+            written = r.fileOffset + r.bytes;
+        }
+        if (bytes > written) f->WriteZeros(bytes - written);
     }
-    if (decl->fieldBytes.back() > written) f->WriteZeros(decl->fieldBytes.back() - written);
     WriteStrings(f);
 }
 
@@ -338,8 +363,15 @@ void cSerialRecord::WriteStrings(cRecFile* f) {
             len = static_cast<size_t>(SjisSafeLength(s->c_str(), kMaxRecordString));
         }
         if (len != s->size() && !d.scratch) s->resize(len);
-        f->WriteInt(static_cast<int32_t>(len + 1));
-        if (len > 0) f->WriteBytes(s->c_str(), len + 1);
+        const int32_t stored = static_cast<int32_t>(len + 1);
+        const size_t text = len > 0 ? len + 1 : 0;
+        if (char* out = f->TakeRoom(sizeof stored + text)) {
+            memcpy(out, &stored, sizeof stored);
+            if (text) memcpy(out + sizeof stored, s->c_str(), text);
+        } else {
+            f->WriteInt(stored);
+            if (text) f->WriteBytes(s->c_str(), text);
+        }
     }
 }
 

@@ -494,6 +494,7 @@ int cEdStage::SetSize(int w, int h, int alignX, int alignY) {
     return 1;
 }
 
+// Write takes the same steps, a cell at a time as it writes the layers.
 void cEdStage::Validate() {
     cPaletteScope scope(*this);
     ValidateSettings();
@@ -548,37 +549,39 @@ void ReadLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f, bool checkRefs) 
     }
 }
 
-// Applies the inheritance of the whole layer and counts the cells that will
-// be written.
+// A cell as the stage's validation leaves it (ValidateEach), with the
+// inheritance of a placed object applied.
 template <class T>
-int32_t PrepareLayer(cEdStage& stage, cVector<T>& layer) {
-    for (auto& e : layer) {
-        if (e.m_Graphic != 0) e.ApplyInherit();
-    }
-    int32_t count = 0;
-    for (int y = 0; y < stage.m_Height; ++y) {
-        for (int x = 0; x < stage.m_Width; ++x) {
-            if (layer[stage.CellIndex(x, y)].m_Graphic != 0) ++count;
-        }
-    }
-    return count;
+void PrepareCell(T& e) {
+    e.Validate();
+    e.ValidateRefs();
+    if (e.m_Graphic != 0) e.ApplyInherit();
 }
 
-template <class T, class Before>
-void WriteLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f, Before before) {
-    f->WriteInt(PrepareLayer(stage, layer));
-    for (int y = 0; y < stage.m_Height; ++y) {
-        for (int x = 0; x < stage.m_Width; ++x) {
-            const int index = stage.CellIndex(x, y);
-            T& e = layer[index];
-            if (e.m_Graphic == 0) continue;
-            e.m_CellX = static_cast<int16_t>(x);
-            e.m_CellY = static_cast<int16_t>(y);
-            before(e, index);
-            f->WriteInt(index);
-            e.Write(f);
-        }
+// One layer section. Each cell is made ready by prepare just before it is
+// written, in one visit, while its records are at hand; the count of
+// written cells ahead of them is filled in last. Every cell of the layer is
+// prepared, also those of the columns beyond the stage's width.
+template <class T, class Prepare, class Before>
+void WriteLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f, Prepare prepare, Before before) {
+    const uint64_t countPos = f->WritePos();
+    f->WriteInt(0);
+    int32_t count = 0;
+    const int size = static_cast<int>(layer.size());
+    for (int index = 0; index < size; ++index) {
+        T& e = layer.data()[index];
+        prepare(e);
+        const int x = index & (stage.m_Pitch - 1);
+        const int y = index >> stage.m_PitchShift;
+        if (e.m_Graphic == 0 || x >= stage.m_Width || y >= stage.m_Height) continue;
+        e.m_CellX = static_cast<int16_t>(x);
+        e.m_CellY = static_cast<int16_t>(y);
+        before(e, index);
+        f->WriteInt(index);
+        e.Write(f);
+        ++count;
     }
+    f->PatchInt(countPos, count);
 }
 
 }  // namespace
@@ -686,18 +689,21 @@ void cEdStage::ApplyFixups() {
 }
 
 void cEdStage::Write(cRecFile* f) {
-    Validate();
+    // The settings and palettes first: every cell is checked against them.
     cPaletteScope scope(*this);
+    ValidateSettings();
     cSerialRecord::Write(f);
     m_RankingItems.WriteRaw(f);
     for (auto& rule : m_Vanish) rule.Write(f);
     WriteVector(m_PalBlocks, f);
     WriteVector(m_PalCharas, f);
     WriteVector(m_PalItems, f);
-    WriteLayer(*this, m_Blocks, f, [](cEdBlock&, int) {});
-    // The item layer is prepared first so that a held item is counted the
+    auto prepare = [](auto& e) { PrepareCell(e); };
+    auto none = [](auto&, int) {};
+    WriteLayer(*this, m_Blocks, f, prepare, none);
+    // The item layer is made ready first so that a held item is counted the
     // way the item section will list it.
-    PrepareLayer(*this, m_Items);
+    for (auto& e : m_Items) PrepareCell(e);
     // itemsBefore[i]: the written items with a smaller cell index.
     cVector<int32_t> itemsBefore;
     itemsBefore.assign(m_Items.size(), 0);
@@ -711,14 +717,16 @@ void cEdStage::Write(cRecFile* f) {
             }
         }
     }
-    WriteLayer(*this, m_Charas, f, [&](cEdChara& c, int index) {
+    WriteLayer(*this, m_Charas, f, prepare, [&](cEdChara& c, int index) {
         if (c.m_Control == 1 && c.m_HoldItem != 0 && m_Items[index].m_Graphic != 0) {
             c.m_HeldItemNo = itemsBefore[index];
         } else {
             c.m_HeldItemNo = -1;
         }
     });
-    WriteLayer(*this, m_Items, f, [](cEdItem&, int) {});
+    WriteLayer(*this, m_Items, f, [](cEdItem& e) {
+        if (e.m_Graphic != 0) e.ApplyInherit();
+    }, none);
     WriteVector(m_BackLayers, f);
     WriteVector(m_Vars, f);
     f->WriteInt(kStageTrailer);

@@ -481,3 +481,73 @@ TEST_F(RecordFiles, RecordsReadTheSameAcrossReadBlocks) {
         }
     }
 }
+
+// A count written ahead of what it counts is filled in afterwards: in the
+// write buffer, in bytes already gone out to the file (also the last bytes
+// of a full buffer), and in a memory file. The rest of the file stays as it
+// was written, and nothing goes in once the file is closed.
+TEST_F(RecordFiles, CountsFilledInLaterLandWhereverTheirBytesAre) {
+    const size_t block = cRecFile::kBufferSize;
+    struct Case {
+        const char* what;
+        bool toMemory;
+        size_t before;  // bytes written ahead of the count, the version word included
+        size_t after;   // bytes written after it, in pieces of at most piece bytes
+        size_t piece;
+    };
+    const Case cases[] = {
+        {"still in the buffer", false, 4, 100, 100},
+        {"gone out", false, 4, 3 * block, 4096},
+        {"the last bytes of a full buffer", false, block - 4, 10, 10},
+        {"followed by a piece larger than the buffer", false, 4, 2 * block + 5, 2 * block + 5},
+        {"in memory", true, 4, 3 * block, 4096},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        cRecFile* f = c.toMemory ? cRecFile::OpenMemoryWrite() : OpenWrite("patched.dat");
+        ASSERT_NE(nullptr, f);
+        std::string expect;
+        if (c.toMemory) {
+            f->WriteZeros(4);
+            expect = std::string(4, '\0');
+        } else {
+            expect = Int32(static_cast<int32_t>(g_DataVersion));
+        }
+        const std::string lead(c.before - 4, 'a');
+        f->WriteBytes(lead.data(), lead.size());
+        expect += lead;
+        const uint64_t at = f->WritePos();
+        ASSERT_EQ(c.before, at);
+        f->WriteInt(0);
+        expect += Int32(0x01020304);
+        size_t left = c.after;
+        for (char fill = 'b'; left > 0; fill = fill == 'z' ? 'b' : static_cast<char>(fill + 1)) {
+            const std::string bytes(std::min(left, c.piece), fill);
+            f->WriteBytes(bytes.data(), bytes.size());
+            expect += bytes;
+            left -= bytes.size();
+        }
+        EXPECT_TRUE(f->PatchInt(at, 0x01020304));
+        // a patch past the bytes written fails the file
+        if (c.toMemory) {
+            EXPECT_TRUE(f->MemoryData() == expect);
+            EXPECT_FALSE(f->PatchInt(f->WritePos() - 3, 1));
+            EXPECT_TRUE(f->Failed());
+            delete f;
+            continue;
+        }
+        f->WriteInt(7);
+        expect += Int32(7);
+        ASSERT_TRUE(f->Close());
+        EXPECT_FALSE(f->WriteInt(8));
+        EXPECT_EQ(nullptr, f->TakeRoom(4));
+        delete f;
+        EXPECT_TRUE(ReadWholeFile("patched.dat") == expect);
+    }
+    cRecFile* f = OpenWrite("patched.dat");
+    ASSERT_NE(nullptr, f);
+    EXPECT_FALSE(f->PatchInt(2, 1));
+    // a failed file takes nothing more, not even nothing
+    EXPECT_FALSE(f->WriteBytes("", 0));
+    EXPECT_FALSE(CloseFile(f));
+}

@@ -184,6 +184,42 @@ TEST_F(StageFile, LayerCountIsTheCellsWritten) {
     EXPECT_EQ(back.m_Blocks[25].m_Graphic, 0);
 }
 
+// Layer sections larger than the file's write buffer: each count, filled in
+// after its cells went out to the file, matches the cells that follow it.
+TEST_F(StageFile, LayersLargerThanTheWriteBufferCountTheirCells) {
+    cEdStage s;
+    s.SetSize(128, 128, 0, 0);
+    int filled = 0;
+    for (int y = 0; y < s.m_Height; ++y) {
+        for (int x = 0; x < s.m_Width; ++x) {
+            // every layer a few cells short of full, so that no count is
+            // the whole layer
+            if ((x + y) % 61 == 0) continue;
+            const int i = s.CellIndex(x, y);
+            s.m_Blocks[i].m_Graphic = 3;
+            s.m_Blocks[i].m_Name = "ブロック";
+            s.m_Charas[i].m_Graphic = 2;
+            s.m_Charas[i].m_Name = "キャラ";
+            s.m_Items[i].m_Graphic = 1;
+            ++filled;
+        }
+    }
+    const char* path = "data\\stg4\\large.stg4_248";
+    ASSERT_EQ(SaveStageFile(s, path), 1);
+    ASSERT_GT(GetDataFile(path).size(), 3 * cRecFile::kBufferSize);
+    cEdStage back;
+    ASSERT_EQ(LoadStageFile(back, path), 1);
+    int blocks = 0, charas = 0, items = 0;
+    for (int i = 0; i < back.LayerSize(); ++i) {
+        blocks += back.m_Blocks[i].m_Graphic == 3;
+        charas += back.m_Charas[i].m_Graphic == 2;
+        items += back.m_Items[i].m_Graphic == 1;
+    }
+    EXPECT_EQ(blocks, filled);
+    EXPECT_EQ(charas, filled);
+    EXPECT_EQ(items, filled);
+}
+
 // Files of older versions: each threshold, just below and at it.
 struct Conversion {
     const char* what;
