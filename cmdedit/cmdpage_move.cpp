@@ -19,17 +19,21 @@ const int kTurnLastBlockAway = 5; // "最後にブロックが当たった方の
 // Slots of m_Lists.
 enum { kListSetType, kListUnit, kListDirMode, kListDir, kListTarget, kListTurn, kListAnime, kListSound };
 
+// The distance in pixels: one in blocks counts 16.
+int32_t DistPixels(int16_t distance, int unit) {
+    return unit == kUnitDot ? distance : distance * 16;
+}
+
 }  // namespace
 
 double DistSpeedRatio(int16_t distance, int16_t speed, int unit) {
     if (speed == 0) return 0.0;
-    if (unit == kUnitDot) return static_cast<double>(distance) / speed;
-    return distance * 16.0 / speed;
+    return static_cast<double>(DistPixels(distance, unit)) / speed;
 }
 
 bool IsValidDistSpeed(int16_t distance, int16_t speed, int unit) {
     if (speed == 0) return false;
-    const int32_t pixels = unit == kUnitDot ? distance : distance * 16;
+    const int32_t pixels = DistPixels(distance, unit);
     return 10 * std::abs(pixels) >= std::abs(static_cast<int32_t>(speed));
 }
 

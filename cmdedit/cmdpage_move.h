@@ -36,9 +36,9 @@ public:
     void OnCommand(WPARAM wp, LPARAM lp) override;
     void UpdateCtrls() override;
 
-    // The ratio of what the distance, speed and unit controls show.
     // The distance, speed and unit row the controls show.
     void ShownDistSpeed(int16_t* distance, int16_t* speed, int* unit);
+    // The ratio of what the distance, speed and unit controls show.
     double ShownRatio();
 
     cVector<cCtrlEditValItem<int16_t>> m_Shorts;

@@ -203,12 +203,16 @@ void PadPalette(cVector<T>& v, const T& projectDefault, eObjType type) {
     SetInherit(&v[1], type, g_PrjOption.m_nDefInheritSrc[k], 1, g_PrjOption.m_bbDefInherit[k]);
 }
 
+// A record of a palette or a layer as the stage's validation leaves it.
+template <class T>
+void ValidateCell(T& e) {
+    e.Validate();
+    e.ValidateRefs();
+}
+
 template <class T>
 void ValidateEach(cVector<T>& v) {
-    for (auto& e : v) {
-        e.Validate();
-        e.ValidateRefs();
-    }
+    for (auto& e : v) ValidateCell(e);
 }
 
 // A layer just read: its placed objects validated themselves as they were
@@ -218,8 +222,7 @@ template <class T>
 void ValidateReadLayer(cVector<T>& v, bool refsChecked) {
     for (auto& e : v) {
         if (e.m_Graphic == 0) {
-            e.Validate();
-            e.ValidateRefs();
+            ValidateCell(e);
         } else if (!refsChecked) {
             e.ValidateRefs();
         }
@@ -549,12 +552,11 @@ void ReadLayer(cEdStage& stage, cVector<T>& layer, cRecFile* f, bool checkRefs) 
     }
 }
 
-// A cell as the stage's validation leaves it (ValidateEach), with the
-// inheritance of a placed object applied.
+// A cell as the stage's validation leaves it, with the inheritance of a
+// placed object applied.
 template <class T>
 void PrepareCell(T& e) {
-    e.Validate();
-    e.ValidateRefs();
+    ValidateCell(e);
     if (e.m_Graphic != 0) e.ApplyInherit();
 }
 
